@@ -1,0 +1,54 @@
+# Every target installs what is missing first, so each works on a fresh Debian 12 machine.
+JOBS      ?= $(shell nproc)
+GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo -G Ninja)
+CMAKE      = cmake -S . $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps build run test test-plain test-sanitize fuzz fuzz-run bench format tidy clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	$(CMAKE) -B build
+	cmake --build build -j $(JOBS)
+
+run: build
+	scripts/run-vostek
+
+# The plain build (with the end-to-end tests on a real X server), then the whole
+# unit suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then a few
+# seconds of each fuzz target.
+test: deps test-plain test-sanitize fuzz-run
+
+test-plain: build
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	$(CMAKE) -B build-sanitize -DVOSTEK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build build-sanitize -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
+	  ctest --test-dir build-sanitize --output-on-failure -j $(JOBS) -LE e2e
+
+fuzz: deps
+	CC=clang CXX=clang++ $(CMAKE) -B build-fuzz -DVOSTEK_FUZZ=ON -DVOSTEK_GUI=OFF -DVOSTEK_TESTS=OFF
+	cmake --build build-fuzz -j $(JOBS)
+
+fuzz-run: fuzz
+	scripts/run-fuzzers build-fuzz 10
+
+bench: deps
+	$(CMAKE) -B build-bench -DCMAKE_BUILD_TYPE=Release -DVOSTEK_BENCH=ON -DVOSTEK_TESTS=OFF -DVOSTEK_GUI=OFF
+	cmake --build build-bench -j $(JOBS) --target vostek_bench
+	build-bench/bench/vostek_bench
+
+format: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+tidy: build
+	git ls-files 'src/*.cpp' | xargs clang-tidy -p build --quiet
+
+clean:
+	rm -rf build build-sanitize build-fuzz build-bench

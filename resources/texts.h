@@ -1,0 +1,37 @@
+#pragma once
+
+// The program's own texts, in one place. Menus, popups and the toolbar build from the
+// tables of the front end; these are the texts that code shows directly.
+namespace texts {
+
+inline constexpr char kAppTitle[] = "VOSTEK";
+inline constexpr char kTemplateTitle[] = "vostek";
+inline constexpr char kIdlePrompt[] = "レディ";
+
+// Start-up failures of the Windows build, kept so both builds share one text table.
+inline constexpr char kOleInitError[] = "OLE init error";
+inline constexpr char kShellAllocatorError[] = "SHGetMalloc error";
+inline constexpr char kOutOfMemory[] = "メモリ不足エラーです。";
+
+inline constexpr char kGroupNameFormat[] = "グループ%d";
+inline constexpr char kDefaultGroupName[] = "グループ0";
+inline constexpr char kUnknownName[] = "???";
+
+inline constexpr char kBalloonTitle[] = "Hello! It's VOSTEK!";
+inline constexpr char kBalloonText[] =
+    "ウインドウを表示させるには、Altを押しながらスペースキーを押してください。\n"
+    "終了させたいときは、このアイコンを右クリックして、終了を選んでください。";
+
+inline constexpr char kAddFileHint[] =
+    "ウインドウに追加したいアイコンをドラッグ＆ドロップして下さい。";
+inline constexpr char kDeleteGroupQuestion[] =
+    "グループ内のアイテムも削除されます。\n%sを削除しますか？";
+inline constexpr char kEnterName[] = "入力してください。";
+inline constexpr char kGroupNameDialogTitle[] = "グループ名を入力してください";
+
+inline constexpr char kTitleSuffix[] = " - VOSTEK";
+inline constexpr char kPopularTitle[] = "（よく使うファイル） - VOSTEK";
+inline constexpr char kRecentTitle[] = "（最近使ったファイル） - VOSTEK";
+inline constexpr char kSearchAllPrefix[] = "ALL > [";
+
+}  // namespace texts

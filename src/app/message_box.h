@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Every message to the user goes through here, captioned "VOSTEK". The program
+// installs a handler that shows a real message box; tests install one that records.
+enum class MessageIcon { None, Warning };
+enum class MessageButtons { Ok, OkCancel };
+
+using MessageBoxHandler =
+    std::function<bool(const std::string& text, MessageButtons buttons, MessageIcon icon)>;
+
+// Returns true when the user answered OK.
+bool ShowMessageBox(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
+                    MessageIcon icon = MessageIcon::None);
+
+// Replaces the handler; returns the one it replaced. Without a handler, messages go
+// to standard error and count as OK.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

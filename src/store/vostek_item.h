@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "store/id_list.h"
+
+class ArchiveReader;
+class ArchiveWriter;
+
+// One launch item: a file, folder or shortcut target the user dropped, with the name
+// shown for it, how often and when it was last opened, its group and its place there.
+class VostekItem {
+ public:
+  VostekItem() = default;
+  ~VostekItem();
+  VostekItem(const VostekItem&) = delete;
+  VostekItem& operator=(const VostekItem&) = delete;
+
+  const std::string& GetName() const { return m_name; }
+  void SetName(const std::string& name) { m_name = name; }
+  std::uint32_t GetCount() const { return m_count; }
+  const std::int64_t& GetLastTime() const { return m_lastTime; }
+  std::int32_t GetGroup() const { return m_group; }
+  void SetGroup(std::int32_t group) { m_group = group; }
+  std::uint32_t GetOrder() const { return m_order; }
+  void SetOrder(std::uint32_t order) { m_order = order; }
+  std::int32_t GetIcon() const { return m_icon; }
+  std::int32_t SetIcon(std::int32_t icon) { return m_icon = icon; }
+  const IdList* GetPidl() const { return m_pidl; }
+
+  // A successful launch or folder opening: one more use, stamped with `time`.
+  void RecordLaunch(std::int64_t time) {
+    ++m_count;
+    m_lastTime = time;
+  }
+
+  // Shell operations, supplied by the platform layer.
+  void InitFromShell(const IdList* parent, const IdList* child, std::int32_t group,
+                     std::uint32_t order);
+  int Launch();      // 1 when opened, 0 on failure (already reported to the user)
+  int OpenFolder();  // 1 when the containing folder was opened, 0 otherwise
+
+  // The item's record in the collection file.
+  void Store(ArchiveWriter& archive) const;
+  void Load(ArchiveReader& archive);  // throws ArchiveError; the item is then unchanged
+
+ private:
+  std::string m_name;          // UTF-8 on Linux
+  std::uint32_t m_count = 0;   // successful launches
+  std::int64_t m_lastTime = 0; // seconds since 1970 of the last launch; 0: never
+  std::int32_t m_group = 0;
+  std::uint32_t m_order = 0;   // position key inside the group
+  std::int32_t m_icon = 0;     // index into the view's image list; not stored
+  IdList* m_pidl = nullptr;    // owned, from g_malloc; null for an unreadable shortcut
+};
