@@ -25,8 +25,13 @@ class IdListAllocator {
   virtual void Free(void* block) = 0;         // freeing null does nothing
 };
 
-// The allocator in use; the C++ heap unless a port or a test replaces it.
+// The allocator in use; the C++ heap unless a port or a test replaces it. It lives in
+// a namespace because glib exports a function named g_malloc: a global variable of that
+// name fails to compile beside glib.h and, linked into the program, would take the place
+// of glib's own allocator.
+namespace vostek {
 extern IdListAllocator* g_malloc;
+}  // namespace vostek
 
 // Byte size including the terminator; 0 for null, 2 for the empty list.
 std::size_t GetIdListSize(const IdList* list);
@@ -43,6 +48,6 @@ bool IsWellFormedIdList(const std::uint8_t* bytes, std::size_t size);
 IdList* CopyIdList(const std::uint8_t* bytes, std::size_t size);
 
 struct IdListDeleter {
-  void operator()(IdList* list) const { g_malloc->Free(list); }
+  void operator()(IdList* list) const { vostek::g_malloc->Free(list); }
 };
 using IdListPtr = std::unique_ptr<IdList, IdListDeleter>;
