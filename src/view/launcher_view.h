@@ -1,0 +1,127 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "store/id_list.h"
+#include "view/item_shell.h"
+
+class ImageList;
+class ListControl;
+class MigemoDictionary;
+class ViewHost;
+class VostekItem;
+
+// One dropped object: the absolute list of its parent (the file's folder, or the empty
+// list for a URI) and its own list relative to that parent.
+struct DroppedObject {
+  IdListPtr parent;
+  IdListPtr child;
+};
+
+// An entry of the item popup's move-to-group sub-menu.
+struct MoveToGroupEntry {
+  std::string text;  // the group's name
+  int id = 0;        // ID_MOVE_TO_GROUP + group index
+  bool enabled = true;
+};
+
+// The move-to-group sub-menu: either greyed (keeping its placeholder), or these entries.
+struct MoveToGroupMenu {
+  bool greyed = false;
+  std::vector<MoveToGroupEntry> entries;
+};
+
+// The toolkit-neutral launcher list: what is shown for g_viewMode, g_curGroup and the
+// search text, and everything the user does to items and groups. Works on g_data and
+// g_settings, the rows of `list` and the window around it through `host`.
+class LauncherView {
+ public:
+  LauncherView(ListControl& list, ViewHost& host, MigemoDictionary& dictionary,
+               ItemShell& shell = DesktopItemShell());
+  LauncherView(const LauncherView&) = delete;
+  LauncherView& operator=(const LauncherView&) = delete;
+
+  // Rebuilds every row and the window title from the collection, the view mode, the
+  // shown group and the search text; row 0 ends selected and focused.
+  void RefreshList();
+  // Inserts one row for `item` at `row`, with its icon while icons are shown.
+  void InsertListItem(int row, VostekItem* item);
+
+  // Search keys. OnChar takes a-z and 0-9 (appended upper-cased, then a refresh) and
+  // answers whether it consumed the character; everything else goes to the list.
+  bool OnChar(unsigned code);
+  // Backspace (8) and Delete (0x2E) clear the whole search text and refresh.
+  void OnKeyDown(int virtualKey);
+  const std::string& SearchText() const { return m_search; }
+
+  // Hides the window (when shown) and resets what the next showing shows.
+  void OnHide();
+  void OnActivateApp(bool active);
+
+  // The settings toggles the view handles; each flips its setting to exactly 0 or 1.
+  // The front end updates check marks and the image list from g_settings afterwards.
+  void OnStayGroup();
+  void OnAutoHide();
+  void OnViewIcon();
+  void OnViewPopular();
+  void OnViewRecent();
+
+  // Item commands, on the selected rows.
+  void OnItemLaunch();
+  void OnItemOpenFolder();
+  void OnItemRemove();
+  void OnItemRename();
+  // The end of an in-place edit of `row`; no text when it was cancelled.
+  void OnEndLabelEdit(int row, const std::optional<std::string>& text);
+  void OnItemUp();
+  void OnItemDown();
+  // `commandId` is ID_MOVE_TO_GROUP + target group.
+  void OnMoveToGroup(int commandId);
+  void OnFileAdd();
+  MoveToGroupMenu BuildMoveToGroupMenu() const;
+
+  // Mouse gestures. `row` is the row under the cursor, or -1.
+  void OnMButtonDown(int row);
+  void OnMButtonUp();
+  // With the middle button held, steps to the previous (delta > 0) or next view and
+  // returns true; the front end then releases the mouse capture. The list scrolls
+  // either way.
+  bool OnMouseWheel(bool middleButtonDown, int delta);
+  bool WheelSwitched() const { return m_wheelSwitched; }
+
+  // Group commands.
+  void OnGroupNew();
+  void OnGroupDelete();
+  void OnGroupRename();
+  void OnGroupPrev();
+  void OnGroupNext();
+
+  // Takes in dropped objects as new items of the shown group. False (and no change)
+  // when there is nothing to take.
+  bool OnDrop(std::span<const DroppedObject> objects, ImageList& imageList);
+
+  // Enabling rules.
+  bool OnUpdateItemSelected() const;
+  bool OnUpdateItemMove() const;
+  bool OnUpdateGroupEdit() const;
+  bool OnUpdateGroupCycle() const;
+
+  // The command table. HandlesCommand: the id has a handler here. IsCommandEnabled: its
+  // rule allows it now (ids without a rule are enabled; ids without a handler here are
+  // not). RunCommand: runs the handler when the rule allows; true when the id is one of
+  // the view's, whether or not its rule let it run.
+  bool HandlesCommand(int id) const;
+  bool IsCommandEnabled(int id) const;
+  bool RunCommand(int id);
+
+ private:
+  ListControl& m_list;
+  ViewHost& m_host;
+  MigemoDictionary& m_dictionary;
+  ItemShell& m_shell;
+  std::string m_search;          // only A-Z and 0-9
+  bool m_wheelSwitched = false;  // the wheel switched the view while the middle button was held
+};
