@@ -12,6 +12,10 @@ class ArchiveWriter;
 // shown for it, how often and when it was last opened, its group and its place there.
 class VostekItem {
  public:
+  // How the collection file names the class of each item it holds.
+  static constexpr char kClassName[] = "VostekItem";
+  static constexpr std::uint16_t kSchema = 1;
+
   VostekItem() = default;
   ~VostekItem();
   VostekItem(const VostekItem&) = delete;
@@ -41,16 +45,16 @@ class VostekItem {
   int Launch();      // 1 when opened, 0 on failure (already reported to the user)
   int OpenFolder();  // 1 when the containing folder was opened, 0 otherwise
 
-  // The item's record in the collection file.
+  // The item's record in the collection file, after the class tag the collection writes.
   void Store(ArchiveWriter& archive) const;
   void Load(ArchiveReader& archive);  // throws ArchiveError; the item is then unchanged
 
  private:
-  std::string m_name;          // UTF-8 on Linux
-  std::uint32_t m_count = 0;   // successful launches
-  std::int64_t m_lastTime = 0; // seconds since 1970 of the last launch; 0: never
+  std::string m_name;           // UTF-8 on Linux
+  std::uint32_t m_count = 0;    // successful launches
+  std::int64_t m_lastTime = 0;  // seconds since 1970 of the last launch; 0: never
   std::int32_t m_group = 0;
-  std::uint32_t m_order = 0;   // position key inside the group
-  std::int32_t m_icon = 0;     // index into the view's image list; not stored
-  IdList* m_pidl = nullptr;    // owned, from g_malloc; null for an unreadable shortcut
+  std::uint32_t m_order = 0;  // position key inside the group
+  std::int32_t m_icon = 0;    // index into the view's image list; not stored
+  IdList* m_pidl = nullptr;   // owned, from g_malloc; null for an unreadable shortcut
 };

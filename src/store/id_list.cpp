@@ -1,0 +1,87 @@
+#include "store/id_list.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+
+class HeapAllocator final : public IdListAllocator {
+ public:
+  void* Alloc(std::size_t size) override { return ::operator new(size, std::nothrow); }
+  void Free(void* block) override { ::operator delete(block); }
+};
+
+HeapAllocator g_heapAllocator;
+
+std::uint16_t ReadCb(const std::uint8_t* at) {
+  return static_cast<std::uint16_t>(at[0] | (at[1] << 8));
+}
+
+}  // namespace
+
+namespace vostek {
+IdListAllocator* g_malloc = &g_heapAllocator;
+}  // namespace vostek
+
+std::size_t GetIdListSize(const IdList* list) {
+  if (list == nullptr) {
+    return 0;
+  }
+  std::size_t size = 2;
+  const std::uint8_t* item = list;
+  for (;;) {
+    const std::uint16_t cb = ReadCb(item);
+    size += cb;
+    if (cb == 0) {
+      break;
+    }
+    item += cb;
+    if (ReadCb(item) == 0) {
+      break;
+    }
+  }
+  return size;
+}
+
+IdList* ConcatIdLists(const IdList* parent, const IdList* child) {
+  if (parent == nullptr || child == nullptr) {
+    return nullptr;
+  }
+  const std::size_t parentBytes = GetIdListSize(parent) - 2;
+  const std::size_t childBytes = GetIdListSize(child);
+  auto* joined = static_cast<IdList*>(vostek::g_malloc->Alloc(parentBytes + childBytes));
+  if (joined == nullptr) {
+    return nullptr;
+  }
+  std::memset(joined, 0, parentBytes + childBytes);
+  std::memcpy(joined, parent, parentBytes);
+  std::memcpy(joined + parentBytes, child, childBytes);
+  return joined;
+}
+
+bool IsWellFormedIdList(const std::uint8_t* bytes, std::size_t size) {
+  if (bytes == nullptr) {
+    return false;
+  }
+  std::size_t at = 0;
+  while (size - at >= 2) {
+    const std::uint16_t cb = ReadCb(bytes + at);
+    if (cb == 0) {
+      return at + 2 == size;
+    }
+    // An item must leave room for at least the terminator after it.
+    if (cb < 2 || cb > size - at - 2) {
+      return false;
+    }
+    at += cb;
+  }
+  return false;
+}
+
+IdList* CopyIdList(const std::uint8_t* bytes, std::size_t size) {
+  auto* copy = static_cast<IdList*>(vostek::g_malloc->Alloc(size));
+  if (copy != nullptr && size > 0) {
+    std::memcpy(copy, bytes, size);
+  }
+  return copy;
+}
