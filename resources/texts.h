@@ -13,6 +13,14 @@ inline constexpr char kOleInitError[] = "OLE init error";
 inline constexpr char kShellAllocatorError[] = "SHGetMalloc error";
 inline constexpr char kOutOfMemory[] = "メモリ不足エラーです。";
 
+// Start-up and exit on this system. %1, %2: the file's path, the system's error text.
+inline constexpr char kInstanceLockFailed[] =
+    "多重起動を防ぐためのファイル %1 を開けないため、終了します。\n%2";
+inline constexpr char kSettingsSaveFailed[] = "設定を %1 に保存できませんでした。\n%2";
+inline constexpr char kSettingsNotText[] =
+    "テキストファイルではないため、書き換えませんでした。";
+inline constexpr char kAboutVersionFormat[] = "VOSTEK Version %1";
+
 inline constexpr char kGroupNameFormat[] = "グループ%d";
 inline constexpr char kDefaultGroupName[] = "グループ0";
 inline constexpr char kUnknownName[] = "???";
