@@ -20,6 +20,18 @@ inline constexpr char kSettingsSaveFailed[] = "設定を %1 に保存できま�
 inline constexpr char kSettingsNotText[] = "テキストファイルではないため、書き換えませんでした。";
 inline constexpr char kAboutVersionFormat[] = "VOSTEK Version %1";
 
+// The collection file at start. %1: the file's path, %2: where it was moved or the
+// system's error text.
+inline constexpr char kCollectionDamagedMoved[] =
+    "%1 を読み込めませんでした。元のファイルは %2 に移してあります。\n"
+    "新しい空のコレクションで起動します。";
+inline constexpr char kCollectionDamagedKept[] =
+    "%1 を読み込めませんでした。元のファイルを移せなかったため、そのまま残してあります（%2）。\n"
+    "新しい空のコレクションで起動します。終了時にも %1 は上書きしません。";
+inline constexpr char kCollectionUnreadable[] =
+    "%1 を開けませんでした（%2）。ファイルには手を付けていません。\n"
+    "新しい空のコレクションで起動します。終了時にも %1 は上書きしません。";
+
 inline constexpr char kGroupNameFormat[] = "グループ%d";
 inline constexpr char kDefaultGroupName[] = "グループ0";
 inline constexpr char kUnknownName[] = "???";
