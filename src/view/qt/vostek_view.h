@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QListWidget>
+#include <QPointer>
 #include <memory>
 
 #include "view/list_control.h"
+#include "view/qt/qt_image_list.h"
 #include "view/view_host.h"
 
+class ItemShell;
 class LauncherView;
 class MigemoDictionary;
+class QMenu;
+class RowDelegate;
 
 // The launcher list: one column of rows without header, multiple selection, 16x16
 // icons, in-place name editing, drop target. The toolkit-neutral behaviour lives in
@@ -17,6 +22,8 @@ class CvostekView : public QListWidget, public ListControl, public ViewHost {
 
  public:
   explicit CvostekView(QWidget* parent = nullptr);
+  // With another desktop underneath (tests record launches instead of making them).
+  explicit CvostekView(ItemShell& shell, QWidget* parent = nullptr);
   ~CvostekView() override;
 
   // Icons of every item and the dictionary; once, before the first showing.
@@ -28,8 +35,69 @@ class CvostekView : public QListWidget, public ListControl, public ViewHost {
   bool IsCommandEnabled(int id) const;
   bool RunCommand(int id);
 
+  // The item popup as it opens now: entries enabled by their rules, the move-to-group
+  // sub-menu built from the groups. The caller runs it.
+  std::unique_ptr<QMenu> CreateItemMenu();
+  // Shows the item popup at a screen point and runs the chosen command.
+  void ShowItemMenu(const QPoint& screenPoint);
+
+  // Shows the item icons when g_settings.showicon is on, none while it is off.
+  void SyncIconList();
+  const QtImageList& Icons() const { return m_imageList; }
+
+  // ListControl
+  int GetItemCount() const override;
+  int GetCountPerPage() const override;
+  void DeleteAllItems() override;
+  void InsertItem(int row, const std::string& text, int image, VostekItem* item) override;
+  void DeleteItem(int row) override;
+  VostekItem* GetItemData(int row) const override;
+  void SetItemText(int row, const std::string& text) override;
+  void SetItemState(int row, unsigned state, unsigned mask) override;
+  unsigned GetItemState(int row, unsigned mask) const override;
+  int GetNextSelected(int row) const override;
+  int GetSelectedCount() const override;
+  void EnsureVisible(int row) override;
+  void EditLabel(int row) override;
+
+  // ViewHost
+  void SetTitle(const std::string& title) override;
+  bool IsWindowVisible() const override;
+  void HideWindow() override;
+  void BringToFront() override;
+  bool IsShiftDown() const override;
+  std::optional<std::string> AskGroupName() override;
+
+  // Typed letters never select rows: typing is the search.
+  void keyboardSearch(const QString& search) override;
+
  signals:
   // Selection, view mode, settings or groups may have changed: enabling rules and
   // check marks are to be read again.
   void commandStateChanged();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  CvostekView(ItemShell* shell, QWidget* parent);
+  void OnEndLabelEdit(int row, const std::string& text);
+  QListWidgetItem* Row(int row) const;
+
+  std::unique_ptr<MigemoDictionary> m_dictionary;
+  QtImageList m_imageList;
+  std::unique_ptr<LauncherView> m_logic;
+  RowDelegate* m_delegate;
+  bool m_iconsShown = true;
+  QPointer<QWidget> m_watchedWindow;  // the top-level window whose minimising hides
 };

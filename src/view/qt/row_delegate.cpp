@@ -1,0 +1,32 @@
+#include "view/qt/row_delegate.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <algorithm>
+#include <utility>
+
+namespace {
+constexpr int kSmallIconSize = 16;
+constexpr int kRowPadding = 4;  // room for the focus frame above and below the text
+}  // namespace
+
+RowDelegate::RowDelegate(EndEditHandler onEndEdit, QObject* parent)
+    : QStyledItemDelegate(parent), m_onEndEdit(std::move(onEndEdit)) {}
+
+int RowDelegate::RowHeight(const QFont& font) {
+  return std::max(QFontMetrics(font).height(), kSmallIconSize) + kRowPadding;
+}
+
+QSize RowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+  // Width 1: the list then lays every row out as wide as its viewport, never wider.
+  return {1, RowHeight(option.font)};
+}
+
+void RowDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
+                               const QModelIndex& index) const {
+  const auto* line = qobject_cast<QLineEdit*>(editor);
+  if (line == nullptr || !index.isValid()) {
+    return;
+  }
+  m_onEndEdit(index.row(), line->text().toStdString());
+}

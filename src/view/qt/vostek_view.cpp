@@ -1,0 +1,427 @@
+#include "view/qt/vostek_view.h"
+
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include "app/globals.h"
+#include "platform/linux/shell_icon.h"
+#include "search/migemo_dictionary.h"
+#include "store/vostek_data.h"
+#include "tray/window_activation.h"
+#include "view/launcher_view.h"
+#include "view/qt/dropped_urls.h"
+#include "view/qt/item_popup_menu.h"
+#include "view/qt/row_delegate.h"
+#include "view/qt/text_dialog.h"
+
+namespace {
+
+constexpr int kItemRole = Qt::UserRole;       // the row's VostekItem*
+constexpr int kImageRole = Qt::UserRole + 1;  // the row's image index, -1 for none
+constexpr int kVirtualKeyBack = 0x08;
+constexpr int kVirtualKeyDelete = 0x2E;
+constexpr int kSmallIconSize = 16;
+
+// Keys held with Ctrl, Alt or the logo key are commands or system keys, never search
+// text; Shift only changes which character arrives.
+bool HasCommandModifier(const QKeyEvent& event) {
+  return (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+}
+
+// Backspace (alone, with Shift or with Ctrl) and Shift+Delete clear the search. Delete
+// alone and Ctrl+Delete belong to the frame's commands, whether enabled or not.
+int SearchClearingKey(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers mods = event.modifiers();
+  if ((mods & (Qt::AltModifier | Qt::MetaModifier)) != 0) {
+    return 0;
+  }
+  if (event.key() == Qt::Key_Backspace) {
+    return kVirtualKeyBack;
+  }
+  if (event.key() == Qt::Key_Delete && (mods & Qt::ShiftModifier) != 0 &&
+      (mods & Qt::ControlModifier) == 0) {
+    return kVirtualKeyDelete;
+  }
+  return 0;
+}
+
+}  // namespace
+
+CvostekView::CvostekView(QWidget* parent) : CvostekView(nullptr, parent) {}
+
+CvostekView::CvostekView(ItemShell& shell, QWidget* parent) : CvostekView(&shell, parent) {}
+
+CvostekView::CvostekView(ItemShell* shell, QWidget* parent)
+    : QListWidget(parent),
+      m_dictionary(std::make_unique<MigemoDictionary>()),
+      m_logic(shell != nullptr ? std::make_unique<LauncherView>(*this, *this, *m_dictionary, *shell)
+                               : std::make_unique<LauncherView>(*this, *this, *m_dictionary)),
+      m_delegate(new RowDelegate(
+          [this](int row, const std::string& text) { OnEndLabelEdit(row, text); }, this)) {
+  setItemDelegate(m_delegate);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setEditTriggers(QAbstractItemView::SelectedClicked);
+  setIconSize(QSize(kSmallIconSize, kSmallIconSize));
+  setUniformItemSizes(true);
+  setResizeMode(QListView::Adjust);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setTextElideMode(Qt::ElideRight);
+  setSortingEnabled(false);
+  setDragEnabled(false);
+  setDragDropMode(QAbstractItemView::DropOnly);
+  setDefaultDropAction(Qt::CopyAction);
+  setDropIndicatorShown(false);
+  setAcceptDrops(true);
+  connect(this, &QListWidget::itemSelectionChanged, this, &CvostekView::commandStateChanged);
+}
+
+CvostekView::~CvostekView() {
+  // An open editor commits when it loses the focus on the way out; by then there is no
+  // logic left to take the name.
+  m_logic.reset();
+}
+
+LauncherView& CvostekView::Logic() {
+  return *m_logic;
+}
+
+void CvostekView::OnInitialUpdate() {
+  if (g_data != nullptr) {
+    for (int i = 0; i < g_data->GetItemCount(); ++i) {
+      VostekItem* item = g_data->GetItem(i);
+      item->SetIcon(m_imageList.AddIcon(FetchSmallIcon(item->GetPidl())));
+    }
+  }
+  SyncIconList();
+  m_dictionary->Open();
+
+  QWidget* top = window();
+  if (top != m_watchedWindow) {
+    if (m_watchedWindow != nullptr) {
+      m_watchedWindow->removeEventFilter(this);
+    }
+    m_watchedWindow = top;
+    top->installEventFilter(this);
+  }
+}
+
+bool CvostekView::IsCommandEnabled(int id) const {
+  return m_logic->HandlesCommand(id) && m_logic->IsCommandEnabled(id);
+}
+
+bool CvostekView::RunCommand(int id) {
+  if (!m_logic->HandlesCommand(id)) {
+    return false;
+  }
+  m_logic->RunCommand(id);
+  SyncIconList();
+  emit commandStateChanged();
+  return true;
+}
+
+std::unique_ptr<QMenu> CvostekView::CreateItemMenu() {
+  return BuildItemPopupMenu(
+      m_logic->BuildMoveToGroupMenu(), [this](int id) { return IsCommandEnabled(id); }, window());
+}
+
+void CvostekView::ShowItemMenu(const QPoint& screenPoint) {
+  std::unique_ptr<QMenu> menu = CreateItemMenu();
+  BringToFront();
+  QAction* chosen = menu->exec(screenPoint);
+  if (chosen != nullptr && chosen->isEnabled()) {
+    RunCommand(chosen->data().toInt());
+  }
+}
+
+void CvostekView::SyncIconList() {
+  const bool shown = g_settings.showicon != 0;
+  if (shown == m_iconsShown) {
+    return;
+  }
+  m_iconsShown = shown;
+  for (int row = 0; row < count(); ++row) {
+    QListWidgetItem* rowItem = item(row);
+    const int image = rowItem->data(kImageRole).toInt();
+    rowItem->setIcon(m_iconsShown && image >= 0 ? m_imageList.Icon(image) : QIcon());
+  }
+}
+
+QListWidgetItem* CvostekView::Row(int row) const {
+  return row >= 0 && row < count() ? item(row) : nullptr;
+}
+
+// ListControl
+
+int CvostekView::GetItemCount() const {
+  return count();
+}
+
+int CvostekView::GetCountPerPage() const {
+  return viewport()->height() / RowDelegate::RowHeight(font());
+}
+
+void CvostekView::DeleteAllItems() {
+  clear();
+}
+
+void CvostekView::InsertItem(int row, const std::string& text, int image, VostekItem* item) {
+  auto* rowItem = new QListWidgetItem(QString::fromStdString(text));
+  rowItem->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
+  rowItem->setData(kItemRole, QVariant::fromValue(static_cast<void*>(item)));
+  rowItem->setData(kImageRole, image);
+  if (m_iconsShown && image >= 0) {
+    rowItem->setIcon(m_imageList.Icon(image));
+  }
+  insertItem(row, rowItem);
+}
+
+void CvostekView::DeleteItem(int row) {
+  delete takeItem(row);
+}
+
+VostekItem* CvostekView::GetItemData(int row) const {
+  const QListWidgetItem* rowItem = Row(row);
+  return rowItem != nullptr ? static_cast<VostekItem*>(rowItem->data(kItemRole).value<void*>())
+                            : nullptr;
+}
+
+void CvostekView::SetItemText(int row, const std::string& text) {
+  if (QListWidgetItem* rowItem = Row(row)) {
+    rowItem->setText(QString::fromStdString(text));
+  }
+}
+
+void CvostekView::SetItemState(int row, unsigned state, unsigned mask) {
+  QItemSelectionModel* selection = selectionModel();
+  if (row == -1) {
+    if ((mask & LVIS_SELECTED) != 0) {
+      if ((state & LVIS_SELECTED) != 0) {
+        selectAll();
+      } else {
+        clearSelection();
+      }
+    }
+    if ((mask & LVIS_FOCUSED) != 0) {
+      // Focus is one row: given to every row in turn, the last keeps it.
+      const QModelIndex focus = (state & LVIS_FOCUSED) != 0 && count() > 0
+                                    ? indexFromItem(item(count() - 1))
+                                    : QModelIndex();
+      selection->setCurrentIndex(focus, QItemSelectionModel::NoUpdate);
+    }
+    return;
+  }
+  QListWidgetItem* rowItem = Row(row);
+  if (rowItem == nullptr) {
+    return;
+  }
+  const QModelIndex index = indexFromItem(rowItem);
+  if ((mask & LVIS_SELECTED) != 0) {
+    selection->select(index, (state & LVIS_SELECTED) != 0 ? QItemSelectionModel::Select
+                                                          : QItemSelectionModel::Deselect);
+  }
+  if ((mask & LVIS_FOCUSED) != 0) {
+    if ((state & LVIS_FOCUSED) != 0) {
+      selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    } else if (selection->currentIndex() == index) {
+      selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+  }
+}
+
+unsigned CvostekView::GetItemState(int row, unsigned mask) const {
+  const QListWidgetItem* rowItem = Row(row);
+  if (rowItem == nullptr) {
+    return 0;
+  }
+  unsigned state = 0;
+  if (rowItem->isSelected()) {
+    state |= LVIS_SELECTED;
+  }
+  if (currentRow() == row) {
+    state |= LVIS_FOCUSED;
+  }
+  return state & mask;
+}
+
+int CvostekView::GetNextSelected(int row) const {
+  // Walks the selection's ranges, not every row: fast also for a long list all selected.
+  int next = -1;
+  for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    const int candidate = std::max(range.top(), row + 1);
+    if (candidate <= range.bottom() && (next == -1 || candidate < next)) {
+      next = candidate;
+    }
+  }
+  return next;
+}
+
+int CvostekView::GetSelectedCount() const {
+  return static_cast<int>(selectionModel()->selectedRows().size());
+}
+
+void CvostekView::EnsureVisible(int row) {
+  if (QListWidgetItem* rowItem = Row(row)) {
+    scrollToItem(rowItem, QAbstractItemView::EnsureVisible);
+  }
+}
+
+void CvostekView::EditLabel(int row) {
+  if (QListWidgetItem* rowItem = Row(row)) {
+    setFocus();
+    scrollToItem(rowItem, QAbstractItemView::EnsureVisible);
+    editItem(rowItem);
+  }
+}
+
+void CvostekView::OnEndLabelEdit(int row, const std::string& text) {
+  if (!m_logic) {
+    return;
+  }
+  m_logic->OnEndLabelEdit(row, text);
+  emit commandStateChanged();
+}
+
+// ViewHost
+
+void CvostekView::SetTitle(const std::string& title) {
+  window()->setWindowTitle(QString::fromStdString(title));
+}
+
+bool CvostekView::IsWindowVisible() const {
+  return window()->isVisible();
+}
+
+void CvostekView::HideWindow() {
+  window()->hide();
+}
+
+void CvostekView::BringToFront() {
+  ActivateWindow(window());
+}
+
+bool CvostekView::IsShiftDown() const {
+  return (QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier) != 0;
+}
+
+std::optional<std::string> CvostekView::AskGroupName() {
+  CTextDialog dialog(this);
+  if (dialog.exec() != QDialog::Accepted) {
+    return std::nullopt;
+  }
+  return dialog.Text();
+}
+
+void CvostekView::keyboardSearch(const QString&) {}
+
+// Input
+
+void CvostekView::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  if (!HasCommandModifier(*event) && text.size() == 1 && text.at(0).unicode() < 0x80 &&
+      m_logic->OnChar(text.at(0).unicode())) {
+    emit commandStateChanged();
+    event->accept();
+    return;
+  }
+  if (const int virtualKey = SearchClearingKey(*event)) {
+    m_logic->OnKeyDown(virtualKey);
+    emit commandStateChanged();
+  }
+  QListWidget::keyPressEvent(event);
+}
+
+void CvostekView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton) {
+    // Only the row under the cursor ends selected, whatever the keys: the list's own
+    // handling would extend the selection with Shift or Ctrl.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    m_logic->OnMButtonDown(index.isValid() ? index.row() : -1);
+    emit commandStateChanged();
+    event->accept();
+    return;
+  }
+  QListWidget::mousePressEvent(event);
+}
+
+void CvostekView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton) {
+    m_logic->OnMButtonUp();
+    emit commandStateChanged();
+    event->accept();
+    return;
+  }
+  QListWidget::mouseReleaseEvent(event);
+}
+
+void CvostekView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    m_logic->OnItemLaunch();
+    emit commandStateChanged();
+  }
+  QListWidget::mouseDoubleClickEvent(event);
+}
+
+void CvostekView::wheelEvent(QWheelEvent* event) {
+  // Only turns of the vertical wheel step through the views; a horizontal scroll or the
+  // end of a touchpad gesture carries no vertical turn.
+  const int delta = event->angleDelta().y();
+  if (delta != 0 && m_logic->OnMouseWheel((event->buttons() & Qt::MiddleButton) != 0, delta)) {
+    emit commandStateChanged();
+  }
+  QListWidget::wheelEvent(event);
+}
+
+void CvostekView::contextMenuEvent(QContextMenuEvent* event) {
+  ShowItemMenu(event->globalPos());
+  event->accept();
+}
+
+void CvostekView::dragEnterEvent(QDragEnterEvent* event) {
+  dragMoveEvent(event);
+}
+
+void CvostekView::dragMoveEvent(QDragMoveEvent* event) {
+  const Qt::DropAction action = DropActionFor(event->mimeData(), event->possibleActions());
+  if (action == Qt::IgnoreAction) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(action);
+  event->accept();
+}
+
+void CvostekView::dragLeaveEvent(QDragLeaveEvent* event) {
+  event->accept();
+}
+
+void CvostekView::dropEvent(QDropEvent* event) {
+  const Qt::DropAction action = DropActionFor(event->mimeData(), event->possibleActions());
+  if (action == Qt::IgnoreAction) {
+    event->ignore();
+    return;
+  }
+  const std::vector<DroppedObject> objects = DroppedObjectsFromUrls(event->mimeData()->urls());
+  if (objects.empty() || !m_logic->OnDrop(objects, m_imageList)) {
+    event->ignore();
+    return;
+  }
+  emit commandStateChanged();
+  event->setDropAction(action);
+  event->accept();
+}
+
+bool CvostekView::eventFilter(QObject* watched, QEvent* event) {
+  if (m_logic && watched == m_watchedWindow && event->type() == QEvent::WindowStateChange &&
+      m_watchedWindow->isMinimized()) {
+    m_logic->OnHide();
+    emit commandStateChanged();
+  }
+  return QListWidget::eventFilter(watched, event);
+}
