@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <list>
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 // The migemo dictionary handle: opened once at the view's start, closed once at its
 // end. Answers are remembered per search text, so retyping a search does not pay the
@@ -17,12 +20,24 @@ class MigemoDictionary {
   // Tries "./dict/migemo-dict", then "../dict/migemo-dict", then the system's UTF-8
   // dictionary. Reports nothing when none opens.
   void Open();
+  // Tries each file in turn and keeps the first that loads; when none does, keeps the
+  // handle of the last (the library still answers through it, without any word).
+  void Open(const std::vector<std::string>& paths);
   void Close();
 
-  // The dictionary's regular expression for `text`; empty when it gives none.
+  // The dictionary's regular expression for `text`; empty when it gives none. The
+  // reference stays valid until the next Query, Open or Close.
   const std::string& Query(const std::string& text);
 
+  // How many answers are remembered at most.
+  static constexpr std::size_t kRememberedAnswers = 64;
+
  private:
+  std::string Ask(const std::string& text) const;
+
   void* m_migemo = nullptr;  // the library's handle
-  // ... cache members are the search layer's own choice
+  // Most recently asked first; the map finds a text's entry in the list.
+  using Answer = std::pair<std::string, std::string>;
+  std::list<Answer> m_answers;
+  std::unordered_map<std::string, std::list<Answer>::iterator> m_answerByText;
 };

@@ -1,0 +1,29 @@
+#include "search/literal_match.h"
+
+#include <vector>
+
+namespace {
+
+bool ContainsAtCharacterStart(std::string_view text, const std::vector<bool>& starts,
+                              std::string_view literal) {
+  for (std::size_t found = text.find(literal); found != std::string_view::npos;
+       found = text.find(literal, found + 1)) {
+    if (found == text.size() || starts[found]) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+bool MatchesAnyLiteral(std::string_view upperName, std::span<const std::string> literals,
+                       TextEncoding encoding) {
+  const std::vector<bool> starts = CharacterStarts(upperName, encoding);
+  for (const std::string& literal : literals) {
+    if (ContainsAtCharacterStart(upperName, starts, literal)) {
+      return true;
+    }
+  }
+  return false;
+}

@@ -1,0 +1,70 @@
+#include "search/migemo_dictionary.h"
+
+#include <migemo.h>
+
+namespace {
+
+migemo* Handle(void* handle) {
+  return static_cast<migemo*>(handle);
+}
+
+}  // namespace
+
+MigemoDictionary::~MigemoDictionary() {
+  Close();
+}
+
+void MigemoDictionary::Open() {
+  Open({"./dict/migemo-dict", "../dict/migemo-dict", "/usr/share/cmigemo/utf-8/migemo-dict"});
+}
+
+void MigemoDictionary::Open(const std::vector<std::string>& paths) {
+  Close();
+  for (const std::string& path : paths) {
+    if (m_migemo != nullptr) {
+      migemo_close(Handle(m_migemo));
+    }
+    m_migemo = migemo_open(path.c_str());
+    if (m_migemo != nullptr && migemo_is_enable(Handle(m_migemo)) != 0) {
+      return;
+    }
+  }
+}
+
+void MigemoDictionary::Close() {
+  if (m_migemo != nullptr) {
+    migemo_close(Handle(m_migemo));
+    m_migemo = nullptr;
+  }
+  m_answers.clear();
+  m_answerByText.clear();
+}
+
+const std::string& MigemoDictionary::Query(const std::string& text) {
+  const auto found = m_answerByText.find(text);
+  if (found != m_answerByText.end()) {
+    m_answers.splice(m_answers.begin(), m_answers, found->second);
+    return found->second->second;
+  }
+  if (m_answers.size() >= kRememberedAnswers) {
+    m_answerByText.erase(m_answers.back().first);
+    m_answers.pop_back();
+  }
+  m_answers.emplace_front(text, Ask(text));
+  m_answerByText.emplace(text, m_answers.begin());
+  return m_answers.front().second;
+}
+
+std::string MigemoDictionary::Ask(const std::string& text) const {
+  if (m_migemo == nullptr) {
+    return {};
+  }
+  unsigned char* answer =
+      migemo_query(Handle(m_migemo), reinterpret_cast<const unsigned char*>(text.c_str()));
+  if (answer == nullptr) {
+    return {};
+  }
+  std::string copy(reinterpret_cast<const char*>(answer));
+  migemo_release(Handle(m_migemo), answer);
+  return copy;
+}

@@ -1,0 +1,99 @@
+#include "search/text_encoding.h"
+
+namespace {
+
+bool IsContinuation(unsigned char byte) {
+  return byte >= 0x80 && byte <= 0xBF;
+}
+
+// The length of the well-formed UTF-8 sequence at `position`, or 1 when there is none
+// (stray continuation byte, overlong form, surrogate, beyond U+10FFFF, cut short).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t position) {
+  const auto at = [&](std::size_t offset) {
+    return static_cast<unsigned char>(text[position + offset]);
+  };
+  const unsigned char lead = at(0);
+  std::size_t length = 1;
+  unsigned char secondLow = 0x80;
+  unsigned char secondHigh = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) {
+      secondLow = 0xA0;
+    } else if (lead == 0xED) {
+      secondHigh = 0x9F;
+    }
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) {
+      secondLow = 0x90;
+    } else if (lead == 0xF4) {
+      secondHigh = 0x8F;
+    }
+  } else {
+    return 1;
+  }
+  if (text.size() - position < length) {
+    return 1;
+  }
+  if (at(1) < secondLow || at(1) > secondHigh) {
+    return 1;
+  }
+  for (std::size_t offset = 2; offset < length; ++offset) {
+    if (!IsContinuation(at(offset))) {
+      return 1;
+    }
+  }
+  return length;
+}
+
+// Lead bytes of code page 932.
+bool IsShiftJisLead(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+}  // namespace
+
+std::size_t CharacterLength(std::string_view text, std::size_t position, TextEncoding encoding) {
+  if (encoding == TextEncoding::kShiftJis) {
+    const bool lead = IsShiftJisLead(static_cast<unsigned char>(text[position]));
+    return lead && position + 1 < text.size() ? 2 : 1;
+  }
+  return Utf8SequenceLength(text, position);
+}
+
+std::vector<bool> CharacterStarts(std::string_view text, TextEncoding encoding) {
+  std::vector<bool> starts(text.size(), false);
+  for (std::size_t position = 0; position < text.size();) {
+    starts[position] = true;
+    position += CharacterLength(text, position, encoding);
+  }
+  return starts;
+}
+
+bool IsUtf8CharacterStart(std::string_view text, std::size_t position) {
+  if (!IsContinuation(static_cast<unsigned char>(text[position]))) {
+    return true;
+  }
+  for (std::size_t back = 1; back <= 3 && back <= position; ++back) {
+    if (Utf8SequenceLength(text, position - back) > back) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string UpperCaseName(std::string_view name, TextEncoding encoding) {
+  std::string upper(name);
+  for (std::size_t position = 0; position < upper.size();) {
+    const std::size_t length = CharacterLength(upper, position, encoding);
+    char& byte = upper[position];
+    if (length == 1 && byte >= 'a' && byte <= 'z') {
+      byte = static_cast<char>(byte - 'a' + 'A');
+    }
+    position += length;
+  }
+  return upper;
+}

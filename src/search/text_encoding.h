@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The multibyte encoding of names, search texts and dictionary answers. Scans over such
+// text step one whole character at a time, so that no byte inside a character is taken
+// for an ASCII one.
+enum class TextEncoding {
+  kUtf8,      // Linux: well-formed sequences are characters, any other byte stands alone
+  kShiftJis,  // Windows (code page 932): a lead byte takes the byte after it along
+};
+
+#ifdef _WIN32
+inline constexpr TextEncoding kNativeTextEncoding = TextEncoding::kShiftJis;
+#else
+inline constexpr TextEncoding kNativeTextEncoding = TextEncoding::kUtf8;
+#endif
+
+// The length in bytes of the character that starts at `position` (< text.size()).
+// Never more than the bytes left; 1 for a byte that starts no complete character.
+std::size_t CharacterLength(std::string_view text, std::size_t position, TextEncoding encoding);
+
+// For each byte of `text`, whether a character starts there.
+std::vector<bool> CharacterStarts(std::string_view text, TextEncoding encoding);
+
+// Whether a character starts at `position` (< text.size()) of UTF-8 text, decided from
+// the few bytes before it: well-formed sequences never overlap, so only one that begins
+// at most three bytes earlier can cover it.
+bool IsUtf8CharacterStart(std::string_view text, std::size_t position);
+
+// Latin letters a to z become capitals; every other character, and every byte inside a
+// multibyte character, stays as it is.
+std::string UpperCaseName(std::string_view name, TextEncoding encoding);
