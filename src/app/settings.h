@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/globals.h"
+
+// setting.ini: an INI text file whose section "GENERAL" holds the eleven settings as
+// key=value lines in signed decimal. Section and key names compare case-insensitively.
+
+inline constexpr char kSettingsFileName[] = "setting.ini";
+inline constexpr char kSettingsSection[] = "GENERAL";
+
+// The value of a key as a number: the leading signed decimal integer of the text after
+// leading blanks; 0 when the text does not start with one. Values beyond the 32-bit
+// range saturate at its nearest end, so a slip of the finger cannot wrap a size negative.
+std::int32_t ParseProfileInt(std::string_view text);
+
+// Reads the eleven settings. A missing or unreadable file, or a missing key, gives that
+// key's default.
+Settings ReadSettings(const std::string& path);
+
+// Sets the eleven keys in the file, adding those that are missing, and keeps every other
+// line: other sections and keys, comments, their order. The file is replaced whole or not
+// at all. A file that exists but cannot be read, or is not text, is left alone rather
+// than replaced by one that would lose its other lines. On failure `error` says why.
+bool WriteSettings(const std::string& path, const Settings& settings, std::string* error);

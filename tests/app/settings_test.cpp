@@ -1,0 +1,237 @@
+#include "app/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <limits>
+#include <sstream>
+#include <vector>
+
+#include "support/scoped_temp_dir.h"
+
+namespace {
+
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+
+std::vector<std::string> NonBlankLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty()) {
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
+Settings Changed() {
+  Settings settings;
+  settings.popular = 0;
+  settings.recent = 1;
+  settings.staygroup = 1;
+  settings.showicon = 0;
+  settings.showtool = 0;
+  settings.hotkey = 0x4B;
+  settings.hotkeyMask = 6;
+  settings.width = 640;
+  settings.height = -1;
+  settings.help_start = 1;
+  settings.g_autohide = 1;
+  return settings;
+}
+
+bool SameSettings(const Settings& a, const Settings& b) {
+  return a.popular == b.popular && a.recent == b.recent && a.staygroup == b.staygroup &&
+         a.showicon == b.showicon && a.showtool == b.showtool && a.hotkey == b.hotkey &&
+         a.hotkeyMask == b.hotkeyMask && a.width == b.width && a.height == b.height &&
+         a.help_start == b.help_start && a.g_autohide == b.g_autohide;
+}
+
+class SettingsFileTest : public testing::Test {
+ protected:
+  ScopedTempDir m_dir;
+  std::string m_path = m_dir.File("setting.ini");
+};
+
+}  // namespace
+
+TEST(ParseProfileIntTest, TakesTheLeadingSignedDecimalNumber) {
+  EXPECT_EQ(ParseProfileInt("12abc"), 12);
+  EXPECT_EQ(ParseProfileInt("-3"), -3);
+  EXPECT_EQ(ParseProfileInt("+7"), 7);
+  EXPECT_EQ(ParseProfileInt("  42"), 42);
+  EXPECT_EQ(ParseProfileInt("007"), 7);
+  EXPECT_EQ(ParseProfileInt("300 ; wide"), 300);
+  EXPECT_EQ(ParseProfileInt("0x20"), 0);
+}
+
+TEST(ParseProfileIntTest, TextWithoutANumberIsZero) {
+  EXPECT_EQ(ParseProfileInt(""), 0);
+  EXPECT_EQ(ParseProfileInt("abc"), 0);
+  EXPECT_EQ(ParseProfileInt("-"), 0);
+  EXPECT_EQ(ParseProfileInt("- 3"), 0);
+  EXPECT_EQ(ParseProfileInt("\xe3\x82\xb0"), 0);
+}
+
+TEST(ParseProfileIntTest, OutOfRangeSaturatesInsteadOfWrapping) {
+  EXPECT_EQ(ParseProfileInt("2147483647"), kMax);
+  EXPECT_EQ(ParseProfileInt("-2147483648"), kMin);
+  EXPECT_EQ(ParseProfileInt("2147483648"), kMax);
+  EXPECT_EQ(ParseProfileInt("-2147483649"), kMin);
+  EXPECT_EQ(ParseProfileInt("4294967296"), kMax);  // would wrap to 0 in 32 bits
+  EXPECT_EQ(ParseProfileInt(std::string(400, '9')), kMax);
+  EXPECT_EQ(ParseProfileInt("-" + std::string(400, '9')), kMin);
+}
+
+TEST_F(SettingsFileTest, MissingOrUnreadableFileGivesEveryDefault) {
+  EXPECT_TRUE(SameSettings(ReadSettings(m_path), Settings{}));
+  std::filesystem::create_directory(m_path);
+  EXPECT_TRUE(SameSettings(ReadSettings(m_path), Settings{}));
+}
+
+TEST_F(SettingsFileTest, MissingKeysAndOtherSectionsGiveDefaults) {
+  WriteTestFile(m_path, "[OTHER]\nwidth=999\n[GENERAL]\nrecent=1\n");
+  Settings expected;
+  expected.recent = 1;
+  EXPECT_TRUE(SameSettings(ReadSettings(m_path), expected));
+}
+
+TEST_F(SettingsFileTest, NamesCompareWithoutRegardToCase) {
+  WriteTestFile(m_path, "[general]\nPOPULAR=0\nWidth=333\nHOTKEYMASK=2\nG_AutoHide=1\n");
+  const Settings read = ReadSettings(m_path);
+  EXPECT_EQ(read.popular, 0);
+  EXPECT_EQ(read.width, 333);
+  EXPECT_EQ(read.hotkeyMask, 2);
+  EXPECT_EQ(read.g_autohide, 1);
+}
+
+TEST_F(SettingsFileTest, JunkValuesReadAsTheirLeadingNumber) {
+  WriteTestFile(m_path,
+                "[GENERAL]\nwidth=12abc\nheight=\nhotkey=abc\nhotkeyMask=-3\n"
+                "popular=99999999999\nrecent = 5 \n");
+  const Settings read = ReadSettings(m_path);
+  EXPECT_EQ(read.width, 12);
+  EXPECT_EQ(read.height, 0);  // present but without a number: 0, not the default
+  EXPECT_EQ(read.hotkey, 0);
+  EXPECT_EQ(read.hotkeyMask, -3);
+  EXPECT_EQ(read.popular, kMax);
+  EXPECT_EQ(read.recent, 5);
+}
+
+TEST_F(SettingsFileTest, TheFirstOfTwoLinesForAKeyCounts) {
+  WriteTestFile(m_path, "[GENERAL]\nwidth=300\nwidth=400\n[general]\nwidth=500\n");
+  EXPECT_EQ(ReadSettings(m_path).width, 300);
+}
+
+TEST_F(SettingsFileTest, ANewFileHoldsTheElevenKeysInOrder) {
+  std::string error;
+  ASSERT_TRUE(WriteSettings(m_path, Settings{}, &error)) << error;
+  EXPECT_EQ(ReadTestFile(m_path),
+            "[GENERAL]\npopular=1\nrecent=0\nstaygroup=0\nshowicon=1\nshowtool=1\nhotkey=32\n"
+            "hotkeyMask=1\nwidth=200\nheight=220\nhelp_start=0\ng_autohide=0\n");
+  EXPECT_FALSE(TestFileExists(m_path + ".tmp"));
+}
+
+TEST_F(SettingsFileTest, WrittenValuesReadBack) {
+  std::string error;
+  ASSERT_TRUE(WriteSettings(m_path, Changed(), &error)) << error;
+  EXPECT_TRUE(SameSettings(ReadSettings(m_path), Changed()));
+
+  Settings extremes;
+  extremes.width = kMax;
+  extremes.height = kMin;
+  ASSERT_TRUE(WriteSettings(m_path, extremes, &error)) << error;
+  EXPECT_TRUE(SameSettings(ReadSettings(m_path), extremes));
+}
+
+TEST_F(SettingsFileTest, WritingKeepsEveryOtherLineInItsPlace) {
+  WriteTestFile(m_path,
+                "; settings of my launcher\n"
+                "\n"
+                "[Other]\n"
+                "a=1\n"
+                "# hash comment\n"
+                "b=text with = sign\n"
+                "[General]\n"
+                "; before width\n"
+                "Width=12abc\n"
+                "unknown=7\n"
+                "popular=1\n"
+                "[third]\n"
+                "x=\xe3\x82\xb0\xff\n"
+                "; the very last line\n");
+  std::string error;
+  ASSERT_TRUE(WriteSettings(m_path, Changed(), &error)) << error;
+
+  const std::vector<std::string> expected = {
+      "; settings of my launcher",
+      "[Other]",
+      "a=1",
+      "# hash comment",
+      "b=text with = sign",
+      "[General]",
+      "; before width",
+      "Width=640",
+      "unknown=7",
+      "popular=0",
+      "recent=1",
+      "staygroup=1",
+      "showicon=0",
+      "showtool=0",
+      "hotkey=75",
+      "hotkeyMask=6",
+      "height=-1",
+      "help_start=1",
+      "g_autohide=1",
+      "[third]",
+      "x=\xe3\x82\xb0\xff",
+      "; the very last line",
+  };
+  EXPECT_EQ(NonBlankLines(ReadTestFile(m_path)), expected);
+  EXPECT_TRUE(SameSettings(ReadSettings(m_path), Changed()));
+}
+
+TEST_F(SettingsFileTest, WritingTwiceChangesNothingMore) {
+  WriteTestFile(m_path, "[x]\n; note\ny=1\n; tail\n");
+  std::string error;
+  ASSERT_TRUE(WriteSettings(m_path, Changed(), &error)) << error;
+  const std::string once = ReadTestFile(m_path);
+  ASSERT_TRUE(WriteSettings(m_path, Changed(), &error)) << error;
+  EXPECT_EQ(ReadTestFile(m_path), once);
+}
+
+TEST_F(SettingsFileTest, AByteOrderMarkStays) {
+  WriteTestFile(m_path, "\xef\xbb\xbf[GENERAL]\nwidth=10\n");
+  EXPECT_EQ(ReadSettings(m_path).width, 10);
+  std::string error;
+  ASSERT_TRUE(WriteSettings(m_path, Settings{}, &error)) << error;
+  EXPECT_EQ(ReadTestFile(m_path).rfind("\xef\xbb\xbf[GENERAL]\n", 0), 0u);
+}
+
+TEST_F(SettingsFileTest, AFileThatIsNotTextIsLeftAlone) {
+  const std::string binary("[GENERAL]\nwidth=10\n\0[lost]\nkeep=1\n", 34);
+  WriteTestFile(m_path, binary);
+  std::string error;
+  EXPECT_FALSE(WriteSettings(m_path, Changed(), &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(ReadTestFile(m_path), binary);
+  EXPECT_TRUE(SameSettings(ReadSettings(m_path), Settings{}));
+}
+
+TEST_F(SettingsFileTest, AnUnreadableFileIsNotReplaced) {
+  std::filesystem::create_directory(m_path);
+  std::string error;
+  EXPECT_FALSE(WriteSettings(m_path, Changed(), &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(std::filesystem::is_directory(m_path));
+}
+
+TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFile) {
+  WriteTestFile(m_path, "[GENERAL]\nwidth=10\n");
+  std::filesystem::create_directory(m_path + ".tmp");  // the replacement cannot be made
+  std::string error;
+  EXPECT_FALSE(WriteSettings(m_path, Changed(), &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(ReadTestFile(m_path), "[GENERAL]\nwidth=10\n");
+}
