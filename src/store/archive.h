@@ -52,6 +52,7 @@ class ArchiveWriter {
 class ArchiveReader {
  public:
   explicit ArchiveReader(std::string_view bytes) : m_bytes(bytes) {}
+  explicit ArchiveReader(std::string&&) = delete;  // would read a string already gone
 
   std::uint8_t ReadU8();
   std::uint16_t ReadU16();

@@ -1,0 +1,137 @@
+#include "store/collection_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "resources/texts.h"
+#include "store/archive.h"
+#include "store/atomic_file.h"
+
+namespace {
+
+std::string Fill(std::string_view format, std::string_view first, std::string_view second) {
+  std::string text;
+  for (std::size_t at = 0; at < format.size(); ++at) {
+    if (format[at] == '%' && at + 1 < format.size() &&
+        (format[at + 1] == '1' || format[at + 1] == '2')) {
+      text += format[at + 1] == '1' ? first : second;
+      ++at;
+    } else {
+      text += format[at];
+    }
+  }
+  return text;
+}
+
+// The whole file, or errno's value when it cannot be opened or read.
+int ReadWholeFile(const std::string& path, std::string* bytes) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    return errno;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+    bytes->reserve(static_cast<std::size_t>(info.st_size));
+  }
+  char buffer[65536];
+  int failure = 0;
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got > 0) {
+      bytes->append(buffer, static_cast<std::size_t>(got));
+    } else if (got == 0) {
+      break;
+    } else if (errno != EINTR) {
+      failure = errno;
+      break;
+    }
+  }
+  ::close(fd);
+  return failure;
+}
+
+// Renames the file to the first free "<path>.broken", "<path>.broken.1", ...; returns
+// the new name, or empty with errno set when it cannot be moved.
+std::string MoveAside(const std::string& path) {
+  const std::string base = path + ".broken";
+  std::string target = base;
+  struct stat existing {};
+  for (unsigned long number = 1; ::lstat(target.c_str(), &existing) == 0; ++number) {
+    target = base + "." + std::to_string(number);
+  }
+  if (errno != ENOENT || ::rename(path.c_str(), target.c_str()) != 0) {
+    return {};
+  }
+  return target;
+}
+
+std::unique_ptr<VostekData> DefaultCollection() {
+  auto data = std::make_unique<VostekData>();
+  data->InitDefault();
+  return data;
+}
+
+}  // namespace
+
+std::string WriteCollection(const VostekData& data) {
+  ArchiveWriter archive;
+  data.Store(archive);
+  return archive.Bytes();
+}
+
+std::unique_ptr<VostekData> ReadCollection(std::string_view bytes) {
+  ArchiveReader archive(bytes);
+  auto data = std::make_unique<VostekData>();
+  data->Load(archive);
+  if (!archive.AtEnd()) {
+    throw ArchiveError(std::to_string(archive.Remaining()) + " bytes follow the collection");
+  }
+  return data;
+}
+
+CollectionLoadResult LoadCollectionFile(const std::string& path) {
+  CollectionLoadResult result;
+  std::string bytes;
+  const int failure = ReadWholeFile(path, &bytes);
+  if (failure == ENOENT) {
+    result.data = DefaultCollection();
+    result.status = CollectionStatus::Missing;
+    return result;
+  }
+  if (failure != 0) {
+    result.data = DefaultCollection();
+    result.status = CollectionStatus::Unreadable;
+    result.message = Fill(texts::kCollectionUnreadable, path, std::strerror(failure));
+    result.saveAllowed = false;
+    return result;
+  }
+  try {
+    result.data = ReadCollection(bytes);
+    // The view always shows some group; a file without any still keeps its items.
+    if (result.data->GetGroupCount() == 0) {
+      result.data->InitDefault();
+    }
+    result.status = CollectionStatus::Loaded;
+    return result;
+  } catch (const ArchiveError&) {
+    result.data = DefaultCollection();
+    result.status = CollectionStatus::Damaged;
+  }
+  result.movedTo = MoveAside(path);
+  if (result.movedTo.empty()) {
+    result.message = Fill(texts::kCollectionDamagedKept, path, std::strerror(errno));
+    result.saveAllowed = false;
+  } else {
+    result.message = Fill(texts::kCollectionDamagedMoved, path, result.movedTo);
+  }
+  return result;
+}
+
+bool SaveCollectionFile(const std::string& path, const VostekData& data, std::string* error) {
+  return WriteFileAtomically(path, WriteCollection(data), error);
+}

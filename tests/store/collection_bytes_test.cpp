@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "store/archive.h"
+#include "store/collection_file.h"
+#include "store/vostek_data.h"
+#include "store_test_bytes.h"
+
+namespace {
+
+// The record of item a.txt inside the two-item golden file, after its class tag.
+std::string ATxtRecord() {
+  return kTwoItemCollectionBytes.substr(39, 51);
+}
+
+std::unique_ptr<VostekItem> ItemFromRecord(const std::string& record) {
+  auto item = std::make_unique<VostekItem>();
+  ArchiveReader reader(record);
+  item->Load(reader);
+  EXPECT_TRUE(reader.AtEnd());
+  return item;
+}
+
+std::string PidlBytes(const VostekItem& item) {
+  return {reinterpret_cast<const char*>(item.GetPidl()), GetIdListSize(item.GetPidl())};
+}
+
+TEST(CollectionBytesTest, GoldenFilesRead) {
+  auto defaults = ReadCollection(kDefaultCollectionBytes);
+  ASSERT_EQ(defaults->GetGroupCount(), 1);
+  EXPECT_EQ(defaults->GetGroupName(0), "グループ0");
+  EXPECT_TRUE(defaults->IsEmpty());
+
+  auto data = ReadCollection(kTwoItemCollectionBytes);
+  ASSERT_EQ(data->GetGroupCount(), 2);
+  EXPECT_EQ(data->GetGroupName(1), "Work");
+  ASSERT_EQ(data->GetItemCount(), 2);
+  const VostekItem& a = *data->GetItem(0);
+  EXPECT_EQ(a.GetName(), "a.txt");
+  EXPECT_EQ(a.GetCount(), 2u);
+  EXPECT_EQ(a.GetLastTime(), 1700000000);
+  EXPECT_EQ(a.GetGroup(), 1);
+  EXPECT_EQ(a.GetOrder(), 5u);
+  EXPECT_EQ(PidlBytes(a), HomeATxtIdList());
+  const VostekItem& b = *data->GetItem(1);
+  EXPECT_EQ(b.GetName(), "b");
+  EXPECT_EQ(b.GetCount(), 0u);
+  EXPECT_EQ(b.GetLastTime(), 0);
+  EXPECT_EQ(b.GetPidl(), nullptr);
+}
+
+TEST(CollectionBytesTest, GoldenFilesWritten) {
+  VostekData data;
+  data.InitDefault();
+  EXPECT_EQ(WriteCollection(data), kDefaultCollectionBytes);
+
+  data.AddGroup("Work");
+  data.AppendItem(ItemFromRecord(ATxtRecord()));
+  auto b = std::make_unique<VostekItem>();
+  b->SetName("b");
+  b->SetIcon(7);  // never stored
+  data.AppendItem(std::move(b));
+  EXPECT_EQ(WriteCollection(data), kTwoItemCollectionBytes);
+}
+
+TEST(CollectionBytesTest, RecordsRoundTrip) {
+  VostekData data;
+  data.AddGroup("");
+  data.AddGroup(std::string(300, 'g'));
+  for (const std::size_t length : {0, 254, 255, 300, 65534, 70000}) {
+    auto item = std::make_unique<VostekItem>();
+    item->SetName(std::string(length, 'n') + "名");
+    item->RecordLaunch(-5 - static_cast<std::int64_t>(length));
+    item->SetGroup(-1);
+    item->SetOrder(0xFFFFFFFF);
+    data.AppendItem(std::move(item));
+  }
+  data.AppendItem(ItemFromRecord(ATxtRecord()));
+  data.AppendItem(ItemFromRecord(HexBytes("00 00000000 00000000 00000000 00000000 02000000 0000")));
+
+  auto copy = ReadCollection(WriteCollection(data));
+  ASSERT_EQ(copy->GetGroupCount(), 2);
+  EXPECT_EQ(copy->GetGroupName(1), data.GetGroupName(1));
+  ASSERT_EQ(copy->GetItemCount(), data.GetItemCount());
+  for (int i = 0; i < data.GetItemCount(); ++i) {
+    const VostekItem& was = *data.GetItem(i);
+    const VostekItem& is = *copy->GetItem(i);
+    EXPECT_EQ(is.GetName(), was.GetName());
+    EXPECT_EQ(is.GetCount(), was.GetCount());
+    EXPECT_EQ(is.GetLastTime(), was.GetLastTime());
+    EXPECT_EQ(is.GetGroup(), was.GetGroup());
+    EXPECT_EQ(is.GetOrder(), was.GetOrder());
+    EXPECT_EQ(PidlBytes(is), PidlBytes(was));
+  }
+  EXPECT_EQ(PidlBytes(*copy->GetItem(data.GetItemCount() - 1)), HexBytes("00 00"));
+}
+
+TEST(CollectionBytesTest, EveryTruncationFailsAndKeepsNothing) {
+  CountingAllocator allocator;
+  for (std::size_t size = 0; size < kTwoItemCollectionBytes.size(); ++size) {
+    EXPECT_THROW(ReadCollection(kTwoItemCollectionBytes.substr(0, size)), ArchiveError) << size;
+  }
+  EXPECT_THROW(ReadCollection(kDefaultCollectionBytes + "x"), ArchiveError);
+  EXPECT_EQ(allocator.live, 0);
+
+  // An item that fails part-way is left as it was.
+  auto item = ItemFromRecord(ATxtRecord());
+  const std::string record = ATxtRecord();
+  for (std::size_t size = 0; size < record.size(); ++size) {
+    const std::string readerBytes = record.substr(0, size);
+    ArchiveReader reader(readerBytes);
+    item->SetName("kept");
+    EXPECT_THROW(item->Load(reader), ArchiveError);
+    EXPECT_EQ(item->GetName(), "kept");
+    EXPECT_EQ(PidlBytes(*item), HomeATxtIdList());
+  }
+  item.reset();
+  EXPECT_EQ(allocator.live, 0);
+}
+
+TEST(CollectionBytesTest, HostileSizesFailWithoutAllocating) {
+  const std::string head = kTwoItemCollectionBytes.substr(0, 39 + 30);  // a.txt up to its N
+  CountingAllocator allocator;
+  for (const char* hex : {
+           "ff ff ff ff 07 00",                                               // a 4 GB ID list
+           "11 00 00 00 07 00 01 68 6f 6d 65 09 00 01 61 2e 74 78 74 00 00",  // cb past the end
+           "04 00 00 00 00 00 00 00",  // bytes after the terminator
+       }) {
+    EXPECT_THROW(ReadCollection(head + HexBytes(hex)), ArchiveError) << hex;
+  }
+  EXPECT_EQ(allocator.largest, 0u);
+  // A billion items, and a billion group names, claimed by a few bytes.
+  EXPECT_THROW(ReadCollection(HexBytes("00 00 ff ff 00 ca 9a 3b ff ff 01 00")), ArchiveError);
+  EXPECT_THROW(ReadCollection(HexBytes("ff ff 00 ca 9a 3b 00 00")), ArchiveError);
+
+  allocator.refuse = true;
+  EXPECT_THROW(ReadCollection(kTwoItemCollectionBytes), ArchiveError);
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include "store/vostek_data.h"
+
+#include <gtest/gtest.h>
+
+#include "store/invalid_arg.h"
+
+namespace {
+
+std::vector<std::string> GroupNames(const VostekData& data) {
+  std::vector<std::string> names;
+  for (int i = 0; i < data.GetGroupCount(); ++i) {
+    names.push_back(data.GetGroupName(i));
+  }
+  return names;
+}
+
+VostekItem* AppendNamed(VostekData& data, const std::string& name, int group) {
+  auto item = std::make_unique<VostekItem>();
+  item->SetName(name);
+  item->SetGroup(group);
+  VostekItem* raw = item.get();
+  data.AppendItem(std::move(item));
+  return raw;
+}
+
+TEST(VostekDataTest, ItemsAreAddedFoundAndHandedBack) {
+  VostekData data;
+  EXPECT_EQ(data.GetGroupCount(), 0);  // no default until asked
+  EXPECT_TRUE(data.IsEmpty());
+  VostekItem* a = AppendNamed(data, "a", 0);
+  VostekItem* b = AppendNamed(data, "b", 0);
+  VostekItem* c = AppendNamed(data, "c", 0);
+  EXPECT_EQ(data.FindItem(b), 1);
+  VostekItem stranger;
+  EXPECT_EQ(data.FindItem(&stranger), -1);
+  EXPECT_EQ(data.FindItem(nullptr), -1);
+
+  std::unique_ptr<VostekItem> taken = data.RemoveItemAt(1);
+  EXPECT_EQ(taken.get(), b);
+  EXPECT_EQ(taken->GetName(), "b");
+  EXPECT_EQ(data.GetItem(0), a);
+  EXPECT_EQ(data.GetItem(1), c);
+  EXPECT_EQ(data.FindItem(b), -1);
+}
+
+TEST(VostekDataTest, BadIndexesThrowAndChangeNothing) {
+  VostekData data;
+  data.InitDefault();
+  AppendNamed(data, "a", 0);
+  EXPECT_THROW(data.GetItem(1), InvalidArgException);
+  EXPECT_THROW(data.GetItem(-1), InvalidArgException);
+  EXPECT_THROW(data.RemoveItemAt(1), InvalidArgException);
+  EXPECT_THROW(data.GetGroupName(1), InvalidArgException);
+  EXPECT_THROW(data.SetGroupName(-1, "x"), InvalidArgException);
+  EXPECT_THROW(data.RemoveGroup(1), InvalidArgException);
+  EXPECT_THROW(data.RemoveGroup(-1), InvalidArgException);
+  EXPECT_EQ(data.GetItemCount(), 1);
+  EXPECT_EQ(GroupNames(data), std::vector<std::string>{"グループ0"});
+}
+
+TEST(VostekDataTest, GroupsChangeByNameAndIndexOnly) {
+  VostekData data;
+  data.AddGroup("old");
+  data.InitDefault();  // replaces whatever was there
+  EXPECT_EQ(GroupNames(data), std::vector<std::string>{"グループ0"});
+  data.RemoveGroup(0);  // never the only group
+  EXPECT_EQ(data.GetGroupCount(), 1);
+
+  data.AddGroup("one");
+  data.AddGroup("two");
+  data.SetGroupName(2, "zwei");
+  VostekItem* item = AppendNamed(data, "in two", 2);
+  data.RemoveGroup(1);
+  EXPECT_EQ(GroupNames(data), (std::vector<std::string>{"グループ0", "zwei"}));
+  EXPECT_EQ(item->GetGroup(), 2);  // the caller renumbers items, not the collection
+  data.RemoveGroup(0);             // with two groups, the first can go
+  EXPECT_EQ(GroupNames(data), std::vector<std::string>{"zwei"});
+}
+
+}  // namespace
