@@ -17,6 +17,8 @@ inline constexpr char kOutOfMemory[] = "メモリ不足エラーです。";
 inline constexpr char kInstanceLockFailed[] =
     "多重起動を防ぐためのファイル %1 を開けないため、終了します。\n%2";
 inline constexpr char kSettingsSaveFailed[] = "設定を %1 に保存できませんでした。\n%2";
+inline constexpr char kCollectionSaveFailed[] =
+    "%1 に保存できませんでした。元のファイルはそのまま残っています。\n%2";
 inline constexpr char kSettingsNotText[] = "テキストファイルではないため、書き換えませんでした。";
 inline constexpr char kAboutVersionFormat[] = "VOSTEK Version %1";
 
