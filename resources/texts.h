@@ -18,7 +18,7 @@ inline constexpr char kInstanceLockFailed[] =
     "多重起動を防ぐためのファイル %1 を開けないため、終了します。\n%2";
 inline constexpr char kSettingsSaveFailed[] = "設定を %1 に保存できませんでした。\n%2";
 inline constexpr char kCollectionSaveFailed[] =
-    "%1 に保存できませんでした。元のファイルはそのまま残っています。\n%2";
+    "アイテムとグループを %1 に保存できませんでした。\n%2";
 inline constexpr char kSettingsNotText[] = "テキストファイルではないため、書き換えませんでした。";
 inline constexpr char kAboutVersionFormat[] = "VOSTEK Version %1";
 
