@@ -1,0 +1,228 @@
+#include <glib.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/globals.h"
+#include "platform/linux/shell_icon.h"
+#include "platform/linux/shell_id_list.h"
+#include "shell_test_desktop.h"
+#include "store/image_list.h"
+#include "store/vostek_data.h"
+#include "store/vostek_item.h"
+
+namespace {
+
+using shell_test::TempFolder;
+using shell_test::WriteFile;
+
+// Fills an item the way a drop of `name` from `folder` does.
+void InitFromDrop(VostekItem& item, const std::string& folder, const std::string& name,
+                  std::int32_t group = 0, std::uint32_t order = 0) {
+  const IdListPtr parent = IdListFromPath(folder);
+  const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, name);
+  item.InitFromShell(parent.get(), child.get(), group, order);
+}
+
+class RecordingImageList : public ImageList {
+ public:
+  int AddIcon(const IconSource& icon) override {
+    icons.push_back(icon);
+    return static_cast<int>(icons.size()) + 99;
+  }
+  std::vector<IconSource> icons;
+};
+
+class ScopedLanguage {
+ public:
+  explicit ScopedLanguage(const char* language) {
+    if (const char* old = g_getenv("LANGUAGE")) {
+      m_previous = old;
+    }
+    g_setenv("LANGUAGE", language, TRUE);
+  }
+  ~ScopedLanguage() {
+    if (m_previous.empty()) {
+      g_unsetenv("LANGUAGE");
+    } else {
+      g_setenv("LANGUAGE", m_previous.c_str(), TRUE);
+    }
+  }
+
+ private:
+  std::string m_previous;
+};
+
+TEST(ShellItem, DroppedFilesKeepTheirListAndShowTheirName) {
+  TempFolder folder;
+  WriteFile(folder / "report.txt", "text");
+  mkdir((folder / "photos").c_str(), 0755);
+
+  VostekItem item;
+  InitFromDrop(item, folder.Path(), "report.txt", 3, 7);
+  EXPECT_EQ(item.GetName(), "report.txt");
+  EXPECT_EQ(PathFromIdList(item.GetPidl()), folder / "report.txt");
+  EXPECT_EQ(item.GetCount(), 0u);
+  EXPECT_EQ(item.GetLastTime(), 0);
+  EXPECT_EQ(item.GetGroup(), 3);
+  EXPECT_EQ(item.GetOrder(), 7u);
+  EXPECT_EQ(item.GetIcon(), 0);
+
+  VostekItem again;  // filling twice must not leak or keep the old target
+  InitFromDrop(again, folder.Path(), "report.txt");
+  InitFromDrop(again, folder.Path(), "photos");
+  EXPECT_EQ(again.GetName(), "photos");
+  EXPECT_EQ(PathFromIdList(again.GetPidl()), folder / "photos");
+}
+
+TEST(ShellItem, ShortcutsKeepTheirOwnNameAndTakeTheTarget) {
+  TempFolder folder;
+  WriteFile(folder / "report.txt", "text");
+  ASSERT_EQ(symlink("report.txt", (folder / "link to report").c_str()), 0);
+  WriteFile(folder / "site.desktop",
+            "[Desktop Entry]\nType=Link\nName=Site\nName[ja]=サイト\nURL=https://example.org\n");
+  WriteFile(folder / "broken.desktop", "garbage");
+
+  VostekItem link;
+  InitFromDrop(link, folder.Path(), "link to report");
+  EXPECT_EQ(link.GetName(), "link to report");
+  EXPECT_EQ(PathFromIdList(link.GetPidl()), folder / "report.txt");
+
+  VostekItem site;
+  {
+    ScopedLanguage english("en_US");
+    InitFromDrop(site, folder.Path(), "site.desktop");
+    EXPECT_EQ(site.GetName(), "Site");
+  }
+  {
+    ScopedLanguage japanese("ja_JP.UTF-8");
+    InitFromDrop(site, folder.Path(), "site.desktop");
+    EXPECT_EQ(site.GetName(), "サイト");
+  }
+  EXPECT_EQ(UriFromIdList(site.GetPidl()), "https://example.org");
+
+  VostekItem broken;
+  InitFromDrop(broken, folder.Path(), "broken.desktop");
+  EXPECT_EQ(broken.GetName(), "broken.desktop") << "the file's own name stands in";
+  EXPECT_EQ(broken.GetPidl(), nullptr);
+}
+
+TEST(ShellItem, NamesThatCannotBeHadOrAreNotUtf8) {
+  TempFolder folder;
+  const std::string raw = "caf\xe9 menu.txt";
+  WriteFile(folder / raw, "text");
+
+  VostekItem odd;
+  InitFromDrop(odd, folder.Path(), raw);
+  EXPECT_TRUE(g_utf8_validate(odd.GetName().c_str(), -1, nullptr)) << odd.GetName();
+  EXPECT_NE(odd.GetName().find("caf"), std::string::npos);
+  EXPECT_EQ(PathFromIdList(odd.GetPidl()), folder / raw) << "the list keeps the raw bytes";
+
+  VostekItem vanished;
+  InitFromDrop(vanished, folder.Path(), "gone.txt");
+  EXPECT_EQ(vanished.GetName(), "???");
+  EXPECT_EQ(PathFromIdList(vanished.GetPidl()), folder / "gone.txt");
+
+  VostekItem orphan;
+  const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, "x");
+  orphan.InitFromShell(nullptr, child.get(), 0, 0);
+  EXPECT_EQ(orphan.GetName(), "???");
+  EXPECT_EQ(orphan.GetPidl(), nullptr);
+
+  VostekItem web;
+  const IdListPtr root = IdListFromPath("/");
+  const IdListPtr uri = IdListFromUri("https://example.org/%E6%97%A5%E6%9C%AC");
+  web.InitFromShell(root.get(), uri.get(), 0, 0);
+  EXPECT_EQ(web.GetName(), "https://example.org/日本");
+  EXPECT_EQ(UriFromIdList(web.GetPidl()), "https://example.org/%E6%97%A5%E6%9C%AC");
+}
+
+TEST(ShellItem, SmallIconsComeFromTheDesktop) {
+  TempFolder folder;
+  WriteFile(folder / "notes.txt", "text");
+  WriteFile(folder / "themed.desktop",
+            "[Desktop Entry]\nType=Application\nName=T\nExec=true\nIcon=accessories-editor\n");
+  WriteFile(folder / "image.desktop",
+            "[Desktop Entry]\nType=Application\nName=I\nExec=true\nIcon=/opt/x/icon.png\n");
+
+  const IconSource document = FetchSmallIcon(IdListFromPath(folder / "notes.txt").get());
+  EXPECT_FALSE(document.isFolder);
+  EXPECT_FALSE(document.themedNames.empty());
+  EXPECT_TRUE(FetchSmallIcon(IdListFromPath(folder.Path()).get()).isFolder);
+  EXPECT_EQ(FetchSmallIcon(IdListFromPath(folder / "themed.desktop").get()).themedNames,
+            std::vector<std::string>{"accessories-editor"});
+  EXPECT_EQ(FetchSmallIcon(IdListFromPath(folder / "image.desktop").get()).filePath,
+            "/opt/x/icon.png");
+
+  const IconSource missing = FetchSmallIcon(IdListFromPath(folder / "gone.pdf").get());
+  EXPECT_FALSE(missing.themedNames.empty()) << "the name still suggests a type";
+  const IconSource none = FetchSmallIcon(nullptr);
+  EXPECT_TRUE(none.themedNames.empty() && none.filePath.empty() && !none.isFolder);
+}
+
+class ShellAddItem : public testing::Test {
+ protected:
+  ~ShellAddItem() override {
+    g_viewMode = VIEW_GROUP;
+    g_curGroup = 0;
+  }
+
+  // Adds a dropped file and returns the icon index AddItem answered.
+  int Add(const std::string& name) {
+    WriteFile(m_folder / name, "text");
+    const IdListPtr parent = IdListFromPath(m_folder.Path());
+    const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, name);
+    return m_data.AddItem(parent.get(), child.get(), m_icons);
+  }
+  VostekItem& Last() { return *m_data.GetItem(m_data.GetItemCount() - 1); }
+  void Place(int index, std::int32_t group, std::uint32_t order) {
+    m_data.GetItem(index)->SetGroup(group);
+    m_data.GetItem(index)->SetOrder(order);
+  }
+
+  TempFolder m_folder;
+  VostekData m_data;
+  RecordingImageList m_icons;
+};
+
+TEST_F(ShellAddItem, OrderIsOneAboveTheGroupsLargest) {
+  g_viewMode = VIEW_GROUP;
+  g_curGroup = 1;
+  EXPECT_EQ(Add("first.txt"), 100);
+  EXPECT_EQ(Last().GetGroup(), 1);
+  EXPECT_EQ(Last().GetOrder(), 0u) << "first item of an empty group";
+  EXPECT_EQ(Last().GetIcon(), 100);
+  EXPECT_EQ(Last().GetName(), "first.txt");
+  ASSERT_EQ(m_icons.icons.size(), 1u);
+
+  Add("b.txt");
+  Add("c.txt");
+  Add("other.txt");
+  Place(0, 1, 0);
+  Place(1, 1, 5);
+  Place(2, 1, 2);
+  Place(3, 2, 9);  // another group's larger order does not count
+  Add("new.txt");
+  EXPECT_EQ(Last().GetName(), "new.txt");
+  EXPECT_EQ(Last().GetOrder(), 6u);
+  EXPECT_EQ(m_data.GetItemCount(), 5);
+}
+
+TEST_F(ShellAddItem, AutomaticViewsFileIntoGroupZero) {
+  Add("zero.txt");
+  Place(0, 0, 4);
+  for (const ViewMode mode : {VIEW_POPULAR, VIEW_RECENT}) {
+    g_viewMode = mode;
+    g_curGroup = 2;
+    Add(mode == VIEW_POPULAR ? "popular.txt" : "recent.txt");
+    EXPECT_EQ(Last().GetGroup(), 0);
+  }
+  EXPECT_EQ(m_data.GetItem(1)->GetOrder(), 5u);
+  EXPECT_EQ(m_data.GetItem(2)->GetOrder(), 6u);
+}
+
+}  // namespace

@@ -1,0 +1,252 @@
+#include "platform/linux/shell_launch.h"
+
+#include <fcntl.h>
+#include <glib.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "platform/linux/shell_id_list.h"
+#include "shell_test_desktop.h"
+#include "store/vostek_item.h"
+
+namespace {
+
+using shell_test::Desktop;
+using shell_test::HandlerRun;
+using shell_test::MessageCapture;
+using shell_test::TempFolder;
+using shell_test::WriteFile;
+
+// Every awkward character a file name can carry: spaces, quotes, $, ;, a newline, a
+// leading dash and a byte that is not UTF-8.
+const std::string kAwkward = "-odd 'single' \"double\" $HOME; rm -rf x\nline \xff";
+
+std::string RealPath(const std::string& path) {
+  char* resolved = realpath(path.c_str(), nullptr);
+  std::string result = resolved != nullptr ? resolved : "";
+  free(resolved);
+  return result;
+}
+
+class ShellLaunch : public testing::Test {
+ protected:
+  ShellLaunch() : m_folder(RealPath(m_temp.Path())), m_baseline(Desktop::Get().Runs().size()) {}
+
+  std::string In(const std::string& name) const { return m_folder + "/" + name; }
+
+  void InitFromDrop(VostekItem& item, const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const IdListPtr parent = IdListFromPath(path.substr(0, slash));
+    const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, path.substr(slash + 1));
+    item.InitFromShell(parent.get(), child.get(), 0, 0);
+  }
+  void InitFromUri(VostekItem& item, const std::string& uri) {
+    const IdListPtr root = IdListFromPath("/");
+    const IdListPtr child = IdListFromUri(uri);
+    item.InitFromShell(root.get(), child.get(), 0, 0);
+  }
+
+  // The next run of a handler or test program after those logged so far.
+  HandlerRun NextRun() {
+    const std::vector<HandlerRun> runs = Desktop::Get().WaitForRuns(m_baseline + 1);
+    if (runs.size() <= m_baseline) {
+      ADD_FAILURE() << "nothing was started";
+      return {};
+    }
+    return runs[m_baseline++];
+  }
+
+  // Launches and checks the use was counted and stamped.
+  void ExpectLaunched(VostekItem& item) {
+    const std::int64_t before = std::time(nullptr);
+    ASSERT_EQ(item.Launch(), 1);
+    EXPECT_EQ(item.GetCount(), 1u);
+    EXPECT_GE(item.GetLastTime(), before);
+    EXPECT_LE(item.GetLastTime(), static_cast<std::int64_t>(std::time(nullptr)));
+  }
+
+  // Launch must fail with exactly one warning, and leave the item unchanged.
+  std::string ExpectLaunchFails(VostekItem& item) {
+    MessageCapture capture;
+    EXPECT_EQ(item.Launch(), 0);
+    EXPECT_EQ(item.GetCount(), 0u);
+    EXPECT_EQ(item.GetLastTime(), 0);
+    EXPECT_EQ(capture.warnings, 1);
+    return capture.messages.empty() ? std::string() : capture.messages.front();
+  }
+
+  TempFolder m_temp;
+  std::string m_folder;
+  std::size_t m_baseline;
+};
+
+TEST_F(ShellLaunch, DocumentsAndFoldersOpenInTheirDefaultApplication) {
+  const std::string document = In(kAwkward + ".txt");
+  WriteFile(document, "plain text\n");
+  mkdir(In(kAwkward).c_str(), 0755);
+
+  VostekItem file;
+  InitFromDrop(file, document);
+  ExpectLaunched(file);
+  EXPECT_EQ(NextRun().args, std::vector<std::string>{document});
+
+  VostekItem folder;
+  InitFromDrop(folder, In(kAwkward));
+  ExpectLaunched(folder);
+  EXPECT_EQ(NextRun().args, std::vector<std::string>{In(kAwkward)});
+}
+
+TEST_F(ShellLaunch, StartedProgramsInheritNoDescriptorOfOurs) {
+  const std::string marker = In("internal-descriptor");
+  WriteFile(marker, "");
+  const int leaked = open(marker.c_str(), O_RDONLY);  // deliberately without O_CLOEXEC
+  ASSERT_GE(leaked, 0);
+  WriteFile(In("a.txt"), "text");
+
+  VostekItem item;
+  InitFromDrop(item, In("a.txt"));
+  ExpectLaunched(item);
+  const HandlerRun run = NextRun();
+  close(leaked);
+  EXPECT_FALSE(run.descriptors.empty()) << "the handler lists its descriptors";
+  for (const std::string& target : run.descriptors) {
+    EXPECT_NE(target, marker);
+  }
+}
+
+TEST_F(ShellLaunch, ProgramsRunDirectlyInTheirOwnFolder) {
+  const std::string program = In(kAwkward + ".sh");
+  WriteFile(program, shell_test::kHandlerScript, 0755);
+
+  VostekItem item;
+  InitFromDrop(item, program);
+  ExpectLaunched(item);
+  const HandlerRun run = NextRun();
+  EXPECT_TRUE(run.args.empty()) << "no shell or handler in between";
+  EXPECT_EQ(run.folder, m_folder);
+}
+
+TEST_F(ShellLaunch, ExecutableDocumentsOpenRatherThanRun) {
+  // Text with the execute bit, as on removable media; running it would hand its lines to
+  // a shell. It opens in its application instead.
+  const std::string notes = In("notes.txt");
+  WriteFile(notes, "touch " + In("was-run") + "\n", 0755);
+
+  VostekItem item;
+  InitFromDrop(item, notes);
+  ExpectLaunched(item);
+  EXPECT_EQ(NextRun().args, std::vector<std::string>{notes});
+  EXPECT_NE(access(In("was-run").c_str(), F_OK), 0);
+}
+
+TEST_F(ShellLaunch, DesktopEntriesStartTheirApplicationOrTarget) {
+  WriteFile(In("app.desktop"), "[Desktop Entry]\nType=Application\nName=App\nExec=\"" +
+                                   Desktop::Get().HandlerPath() + "\" from-entry\n");
+  WriteFile(In("target.txt"), "text");
+  WriteFile(In("link.desktop"),
+            "[Desktop Entry]\nType=Link\nName=L\nURL=file://" + In("target.txt") + "\n");
+
+  VostekItem application;
+  InitFromDrop(application, In("app.desktop"));
+  ExpectLaunched(application);
+  EXPECT_EQ(NextRun().args, std::vector<std::string>{"from-entry"});
+
+  VostekItem link;
+  InitFromDrop(link, In("link.desktop"));
+  ExpectLaunched(link);
+  EXPECT_EQ(NextRun().args, std::vector<std::string>{In("target.txt")});
+}
+
+TEST_F(ShellLaunch, UrisOpenInTheHandlerOfTheirScheme) {
+  VostekItem item;
+  InitFromUri(item, "vostek-test:hello%20world");
+  ExpectLaunched(item);
+  EXPECT_EQ(NextRun().args, std::vector<std::string>{"vostek-test:hello%20world"});
+}
+
+TEST_F(ShellLaunch, ParentStepsFollowTheFoldersOnDisk) {
+  // alias -> real/sub; alias/link -> ../doc.txt means real/doc.txt, not the decoy that
+  // removing "alias/.." by its letters would give.
+  mkdir(In("real").c_str(), 0755);
+  mkdir(In("real/sub").c_str(), 0755);
+  WriteFile(In("real/doc.txt"), "the real one");
+  WriteFile(In("doc.txt"), "decoy");
+  ASSERT_EQ(symlink("real/sub", In("alias").c_str()), 0);
+  ASSERT_EQ(symlink("../doc.txt", In("real/sub/link").c_str()), 0);
+
+  VostekItem item;
+  InitFromDrop(item, In("alias/link"));
+  ASSERT_EQ(PathFromIdList(item.GetPidl()), In("alias/../doc.txt"));
+  ExpectLaunched(item);
+  EXPECT_EQ(NextRun().args, std::vector<std::string>{In("real/doc.txt")});
+}
+
+TEST_F(ShellLaunch, FailuresShowTheSystemsTextAndCountNothing) {
+  VostekItem missing;
+  InitFromDrop(missing, In("missing.txt"));
+  EXPECT_EQ(ExpectLaunchFails(missing), g_strerror(ENOENT));
+
+  WriteFile(In("blob.vostekunknown"), std::string("\x00\x01\x02\xff\xfe", 5));
+  VostekItem unhandled;
+  InitFromDrop(unhandled, In("blob.vostekunknown"));
+  EXPECT_NE(ExpectLaunchFails(unhandled), "");
+
+  VostekItem unknownScheme;
+  InitFromUri(unknownScheme, "vostek-none:x");
+  EXPECT_NE(ExpectLaunchFails(unknownScheme), "");
+
+  WriteFile(In("broken.desktop"), "garbage");
+  VostekItem broken;
+  InitFromDrop(broken, In("broken.desktop"));
+  ASSERT_EQ(broken.GetPidl(), nullptr);
+  EXPECT_EQ(ExpectLaunchFails(broken), g_strerror(ENOENT));
+
+  WriteFile(In("noexec.desktop"), "[Desktop Entry]\nType=Application\nName=N\n");
+  VostekItem noExec;
+  InitFromDrop(noExec, In("noexec.desktop"));
+  EXPECT_NE(ExpectLaunchFails(noExec), "");
+
+  EXPECT_EQ(Desktop::Get().Runs().size(), m_baseline) << "nothing was started";
+}
+
+TEST_F(ShellLaunch, OpenFolderOpensTheContainingFolder) {
+  mkdir(In("docs").c_str(), 0755);
+  WriteFile(In("docs/report.txt"), "text");
+  VostekItem item;
+  InitFromDrop(item, In("docs/report.txt"));
+  const std::int64_t before = std::time(nullptr);
+  ASSERT_EQ(item.OpenFolder(), 1);
+  EXPECT_EQ(item.GetCount(), 1u);
+  EXPECT_GE(item.GetLastTime(), before);
+  EXPECT_EQ(NextRun().args, std::vector<std::string>{In("docs")});
+
+  VostekItem web;
+  InitFromUri(web, "vostek-test:x");
+  MessageCapture capture;
+  EXPECT_EQ(web.OpenFolder(), 0) << "no file-system path: nothing to open, silently";
+  VostekItem broken;
+  WriteFile(In("broken.desktop"), "garbage");
+  InitFromDrop(broken, In("broken.desktop"));
+  EXPECT_EQ(broken.OpenFolder(), 0);
+  EXPECT_TRUE(capture.messages.empty());
+
+  VostekItem gone;
+  InitFromDrop(gone, In("gone/report.txt"));
+  EXPECT_EQ(gone.OpenFolder(), 0);
+  EXPECT_EQ(gone.GetCount(), 0u);
+  EXPECT_EQ(capture.messages, std::vector<std::string>{g_strerror(ENOENT)});
+}
+
+TEST(ShellContainingFolder, DropsTheLastComponent) {
+  EXPECT_EQ(ContainingFolder("/data/report.doc"), "/data");
+  EXPECT_EQ(ContainingFolder("/data"), "/");
+  EXPECT_EQ(ContainingFolder("/"), "/");
+}
+
+}  // namespace
