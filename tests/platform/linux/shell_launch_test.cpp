@@ -34,9 +34,18 @@ std::string RealPath(const std::string& path) {
   return result;
 }
 
+// Every test holds a descriptor open without O_CLOEXEC, as internal files might be, and
+// every started program must come up without it.
 class ShellLaunch : public testing::Test {
  protected:
-  ShellLaunch() : m_folder(RealPath(m_temp.Path())), m_baseline(Desktop::Get().Runs().size()) {}
+  ShellLaunch()
+      : m_folder(RealPath(m_temp.Path())),
+        m_marker(In("internal-descriptor")),
+        m_baseline(Desktop::Get().Runs().size()) {
+    WriteFile(m_marker, "");
+    m_leaked = open(m_marker.c_str(), O_RDONLY);
+  }
+  ~ShellLaunch() override { close(m_leaked); }
 
   std::string In(const std::string& name) const { return m_folder + "/" + name; }
 
@@ -59,7 +68,12 @@ class ShellLaunch : public testing::Test {
       ADD_FAILURE() << "nothing was started";
       return {};
     }
-    return runs[m_baseline++];
+    const HandlerRun& run = runs[m_baseline++];
+    EXPECT_FALSE(run.descriptors.empty()) << "the handler lists its descriptors";
+    for (const std::string& target : run.descriptors) {
+      EXPECT_NE(target, m_marker) << "a descriptor of ours was inherited";
+    }
+    return run;
   }
 
   // Launches and checks the use was counted and stamped.
@@ -83,6 +97,8 @@ class ShellLaunch : public testing::Test {
 
   TempFolder m_temp;
   std::string m_folder;
+  std::string m_marker;
+  int m_leaked = -1;
   std::size_t m_baseline;
 };
 
@@ -93,6 +109,7 @@ TEST_F(ShellLaunch, DocumentsAndFoldersOpenInTheirDefaultApplication) {
 
   VostekItem file;
   InitFromDrop(file, document);
+  ASSERT_GE(m_leaked, 0);
   ExpectLaunched(file);
   EXPECT_EQ(NextRun().args, std::vector<std::string>{document});
 
@@ -100,24 +117,6 @@ TEST_F(ShellLaunch, DocumentsAndFoldersOpenInTheirDefaultApplication) {
   InitFromDrop(folder, In(kAwkward));
   ExpectLaunched(folder);
   EXPECT_EQ(NextRun().args, std::vector<std::string>{In(kAwkward)});
-}
-
-TEST_F(ShellLaunch, StartedProgramsInheritNoDescriptorOfOurs) {
-  const std::string marker = In("internal-descriptor");
-  WriteFile(marker, "");
-  const int leaked = open(marker.c_str(), O_RDONLY);  // deliberately without O_CLOEXEC
-  ASSERT_GE(leaked, 0);
-  WriteFile(In("a.txt"), "text");
-
-  VostekItem item;
-  InitFromDrop(item, In("a.txt"));
-  ExpectLaunched(item);
-  const HandlerRun run = NextRun();
-  close(leaked);
-  EXPECT_FALSE(run.descriptors.empty()) << "the handler lists its descriptors";
-  for (const std::string& target : run.descriptors) {
-    EXPECT_NE(target, marker);
-  }
 }
 
 TEST_F(ShellLaunch, ProgramsRunDirectlyInTheirOwnFolder) {
