@@ -1,9 +1,278 @@
 #include "frame/main_frame.h"
 
-#include "app/globals.h"
-#include "resources/texts.h"
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QToolBar>
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+#include "app/globals.h"
+#include "app/qt/vostek_app.h"
+#include "frame/accelerator_keys.h"
+#include "frame/icons.h"
+#include "resources/accelerators.h"
+#include "resources/command_strings.h"
+#include "resources/menus.h"
+#include "resources/texts.h"
+#include "resources/toolbar.h"
+#include "tray/global_hotkey.h"
+#include "tray/show_at_cursor.h"
+#include "tray/tray_icon.h"
+#include "tray/window_activation.h"
+#include "view/launcher_view.h"
+#include "view/qt/vostek_view.h"
+
+namespace {
+
+constexpr int kToolBarIconSize = 16;
+
+// The settings the settings menu's check marks mirror.
+struct CheckMark {
+  int id;
+  std::int32_t Settings::*setting;
+};
+
+constexpr CheckMark kCheckMarks[] = {
+    {ID_STAYGROUP, &Settings::staygroup}, {ID_VIEW_ICON, &Settings::showicon},
+    {ID_VIEW_RECENT, &Settings::recent},  {ID_VIEW_POPULAR, &Settings::popular},
+    {ID_AUTOHIDE, &Settings::g_autohide}, {ID_VIEW_TOOLBAR, &Settings::showtool},
+};
+
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QString::fromUtf8(texts::kTemplateTitle));
+  setWindowIcon(ApplicationIcon());
   resize(g_settings.width, g_settings.height);
+
+  m_view = new CvostekView(this);
+  setCentralWidget(m_view);
+  m_router.AddFrameCommand(ID_VIEW_TOOLBAR, [this] { OnViewToolbar(); });
+  m_router.AddFrameCommand(ID_APP_ABOUT, [this] { CvostekApp::OnAppAbout(this); });
+  m_router.AddFrameCommand(ID_APP_EXIT, [] { QCoreApplication::quit(); });
+  m_router.AddFrameCommand(ID_SHOW, [this] { OnShow(); });
+  m_router.SetViewCommands([this](int id) { return m_view->IsCommandEnabled(id); },
+                           [this](int id) { return m_view->RunCommand(id); });
+
+  BuildMenuBar();
+  BuildAccelerators();
+  BuildToolBar();
+  SyncCheckMarks();
+  m_wndToolBar->setVisible(g_settings.showtool != 0);
+  connect(m_view, &CvostekView::commandStateChanged, this, &CMainFrame::SyncToolBar);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this,
+          &CMainFrame::OnApplicationStateChanged);
+
+  m_view->OnInitialUpdate();
+  m_view->setFocus();
+
+  m_hotKey = std::make_unique<GlobalHotKey>(g_settings.hotkey, g_settings.hotkeyMask);
+  connect(m_hotKey.get(), &GlobalHotKey::pressed, this, &CMainFrame::OnShow);
+  m_tray = std::make_unique<TrayIcon>([this](int id) { RunCommand(id); });
+  connect(m_tray.get(), &TrayIcon::showRequested, this, &CMainFrame::OnShow);
+  if (g_settings.help_start == 0) {
+    m_tray->ShowBalloon(QString::fromUtf8(texts::kBalloonTitle),
+                        QString::fromUtf8(texts::kBalloonText));
+    g_settings.help_start = 1;
+  }
+  SyncToolBar();
+}
+
+CMainFrame::~CMainFrame() {
+  m_hotKey.reset();
+  m_tray.reset();
+}
+
+void CMainFrame::BuildMenuBar() {
+  for (const MenuDefinition& definition : menus::kMainMenu) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(definition.title));
+    const bool settingsMenu = &definition == &menus::kMainMenu[menus::kSettingsMenuPosition];
+    for (const MenuEntry& entry : definition.entries) {
+      if (entry.text == nullptr) {
+        menu->addSeparator();
+        continue;
+      }
+      // The text after the tab shows in the shortcut column; the keys themselves are
+      // the frame's accelerators.
+      QAction* action = menu->addAction(QString::fromUtf8(entry.text));
+      const int id = entry.id;
+      action->setData(id);
+      action->setCheckable(settingsMenu);
+      connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+      m_menuActions[id] = action;
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenu(menu); });
+  }
+}
+
+void CMainFrame::BuildAccelerators() {
+  for (const Accelerator& accelerator : accelerators::kMainAccelerators) {
+    auto* action = new QAction(this);
+    action->setShortcuts(AcceleratorKeys(accelerator));
+    action->setShortcutContext(Qt::WindowShortcut);
+    const int id = accelerator.command;
+    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    addAction(action);
+  }
+}
+
+void CMainFrame::BuildToolBar() {
+  m_wndToolBar = new QToolBar(this);
+  m_wndToolBar->setObjectName(QStringLiteral("toolbar"));
+  m_wndToolBar->setMovable(false);
+  m_wndToolBar->setFloatable(false);
+  m_wndToolBar->setIconSize(QSize(kToolBarIconSize, kToolBarIconSize));
+  m_wndToolBar->setFocusPolicy(Qt::NoFocus);
+  for (const ToolbarButton& button : toolbar::kMainToolbar) {
+    if (button.icon == nullptr) {
+      m_wndToolBar->addSeparator();
+      continue;
+    }
+    const int id = button.id;
+    const std::string_view tooltip = command_strings::Tooltip(id);
+    QAction* action = m_wndToolBar->addAction(ResourceIcon(button.icon), QString());
+    action->setToolTip(QString::fromUtf8(tooltip.data(), static_cast<qsizetype>(tooltip.size())));
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    m_toolBarActions[id] = action;
+  }
+  // The list keeps the keyboard focus; buttons are for the mouse.
+  for (QWidget* child : m_wndToolBar->findChildren<QWidget*>()) {
+    child->setFocusPolicy(Qt::NoFocus);
+  }
+  addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+}
+
+QAction* CMainFrame::MenuAction(int id) const {
+  const auto found = m_menuActions.find(id);
+  return found != m_menuActions.end() ? found->second : nullptr;
+}
+
+QAction* CMainFrame::ToolBarAction(int id) const {
+  const auto found = m_toolBarActions.find(id);
+  return found != m_toolBarActions.end() ? found->second : nullptr;
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+  return nullptr;
+}
+
+bool CMainFrame::IsCommandEnabled(int id) const {
+  return m_router.IsEnabled(id);
+}
+
+bool CMainFrame::RunCommand(int id) {
+  const bool ran = m_router.Run(id);
+  SyncCheckMarks();
+  SyncToolBar();
+  return ran;
+}
+
+void CMainFrame::UpdateMenu(QMenu* menu) {
+  for (QAction* action : menu->actions()) {
+    if (!action->isSeparator()) {
+      action->setEnabled(IsCommandEnabled(action->data().toInt()));
+    }
+  }
+  SyncCheckMarks();
+}
+
+void CMainFrame::SyncCheckMarks() {
+  for (const CheckMark& mark : kCheckMarks) {
+    if (QAction* action = MenuAction(mark.id)) {
+      action->setChecked(g_settings.*mark.setting != 0);
+    }
+  }
+}
+
+void CMainFrame::SyncToolBar() {
+  for (const auto& [id, action] : m_toolBarActions) {
+    action->setEnabled(IsCommandEnabled(id));
+  }
+}
+
+void CMainFrame::OnViewToolbar() {
+  g_settings.showtool = g_settings.showtool != 0 ? 0 : 1;
+  SyncCheckMarks();
+  m_wndToolBar->setVisible(g_settings.showtool != 0);
+}
+
+void CMainFrame::OnShow() {
+  if (!isVisible()) {
+    m_view->Logic().RefreshList();
+    m_view->setFocus();
+    ShowAtCursor(this);
+  } else {
+    ActivateWindow(this);
+  }
+  SyncToolBar();
+}
+
+void CMainFrame::OnApplicationStateChanged(Qt::ApplicationState state) {
+  if (state != Qt::ApplicationActive) {
+    m_view->Logic().OnActivateApp(false);
+  }
+}
+
+bool CMainFrame::event(QEvent* event) {
+  // A key the in-place name editor did not claim still belongs to it: Enter ends the
+  // edit, Esc cancels it and the arrows move the caret instead of launching, hiding or
+  // switching groups. Claiming the override keeps the accelerators out.
+  if (event->type() == QEvent::ShortcutOverride &&
+      qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr &&
+      isAncestorOf(QApplication::focusWidget())) {
+    event->accept();
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+bool CMainFrame::ApplyOuterSizeOnce() {
+  if (m_outerSizeApplied) {
+    return false;
+  }
+  const QSize frame = frameGeometry().size();
+  const QSize decoration = frame - size();
+  if (decoration.isNull()) {
+    return false;  // the window manager has not framed the window yet (or never will)
+  }
+  m_outerSizeApplied = true;
+  const QSize wanted(g_settings.width, g_settings.height);
+  if (frame == wanted) {
+    return false;
+  }
+  resize(wanted - decoration);
+  return true;
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (ApplyOuterSizeOnce()) {
+    return;  // the corrected size arrives with the next resize
+  }
+  const QSize outer = frameGeometry().size();
+  g_settings.width = outer.width();
+  g_settings.height = outer.height();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  ApplyOuterSizeOnce();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  ApplyOuterSizeOnce();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  // A close request from the window manager (its Alt+F4 or menu) ends VOSTEK, as the
+  // exit command does; the window itself is destroyed by the application at exit.
+  event->ignore();
+  if (event->spontaneous()) {
+    RunCommand(ID_APP_EXIT);
+  }
 }

@@ -1,12 +1,73 @@
 #pragma once
 
 #include <QMainWindow>
+#include <map>
+#include <memory>
 
-// The one top-level window: caption and sizing border, menu bar, toolbar and the
-// launcher list. Created hidden at start-up.
+#include "frame/command_router.h"
+
+class CvostekView;
+class GlobalHotKey;
+class QAction;
+class QMenu;
+class QToolBar;
+class TrayIcon;
+
+// The one top-level window: caption and sizing border without buttons, the menu bar,
+// the toolbar and the launcher list. Its creation also registers the hot-key, puts the
+// icon into the tray and greets on the very first start; its destruction takes both
+// away again. Created hidden; the hot-key and the tray icon show it at the cursor.
 class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit CMainFrame(QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  CvostekView* View() const { return m_view; }
+  QToolBar* ToolBar() const { return m_wndToolBar; }
+  TrayIcon* Tray() const { return m_tray.get(); }
+  GlobalHotKey* HotKey() const { return m_hotKey.get(); }
+  // The menu bar's entry of a command.
+  QAction* MenuAction(int id) const;
+  // The toolbar's button of a command.
+  QAction* ToolBarAction(int id) const;
+
+  // The command table: whether a command may run now, and running it when it may.
+  bool IsCommandEnabled(int id) const;
+  bool RunCommand(int id);
+
+  // Shows the hidden window at the cursor with a fresh list; a shown one is only
+  // brought to the front.
+  void OnShow();
+  void OnViewToolbar();
+
+  // QMainWindow offers to hide the toolbar from a context menu; the setting decides.
+  QMenu* createPopupMenu() override;
+
+ protected:
+  bool event(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenuBar();
+  void BuildAccelerators();
+  void BuildToolBar();
+  void SyncCheckMarks();
+  void SyncToolBar();
+  void UpdateMenu(QMenu* menu);
+  bool ApplyOuterSizeOnce();
+  void OnApplicationStateChanged(Qt::ApplicationState state);
+
+  CommandRouter m_router;
+  CvostekView* m_view = nullptr;
+  QToolBar* m_wndToolBar = nullptr;
+  std::map<int, QAction*> m_menuActions;
+  std::map<int, QAction*> m_toolBarActions;
+  std::unique_ptr<GlobalHotKey> m_hotKey;
+  std::unique_ptr<TrayIcon> m_tray;
+  bool m_outerSizeApplied = false;  // the saved outer size was met once the frame was known
 };

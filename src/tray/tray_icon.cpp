@@ -1,0 +1,85 @@
+#include "tray/tray_icon.h"
+
+#include <QMenu>
+
+#include "frame/icons.h"
+#include "resources/menus.h"
+#include "resources/texts.h"
+#include "tray/tray_activation.h"
+
+namespace {
+
+// A tray host that starts after us (a panel still loading at log-in) is waited for
+// this long before we give up; the hot-key works all the same.
+constexpr int kLookIntervalMs = 2000;
+constexpr int kLooks = 90;
+
+}  // namespace
+
+TrayIcon::TrayIcon(std::function<void(int id)> runCommand, QObject* parent)
+    : QObject(parent), m_runCommand(std::move(runCommand)), m_menu(std::make_unique<QMenu>()) {
+  for (const MenuEntry& entry : menus::kTrayMenu) {
+    if (entry.text == nullptr) {
+      m_menu->addSeparator();
+      continue;
+    }
+    QAction* action = m_menu->addAction(QString::fromUtf8(entry.text));
+    const int id = entry.id;
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { m_runCommand(id); });
+    if (id == menus::kTrayMenuDefault) {
+      m_menu->setDefaultAction(action);
+    }
+  }
+  m_icon.setIcon(ApplicationIcon());
+  m_icon.setToolTip(QString::fromUtf8(texts::kAppTitle));
+  m_icon.setContextMenu(m_menu.get());
+  connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::OnActivated);
+  m_icon.show();
+
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    m_looksLeft = kLooks;
+    m_lookForTray.setInterval(kLookIntervalMs);
+    connect(&m_lookForTray, &QTimer::timeout, this, &TrayIcon::LookForTray);
+    m_lookForTray.start();
+  }
+}
+
+TrayIcon::~TrayIcon() {
+  m_icon.hide();
+}
+
+void TrayIcon::ShowBalloon(const QString& title, const QString& text) {
+  if (m_lookForTray.isActive()) {
+    m_pendingBalloon.emplace(title, text);
+    return;
+  }
+  m_icon.showMessage(title, text, QSystemTrayIcon::Information);
+}
+
+void TrayIcon::LookForTray() {
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (--m_looksLeft <= 0) {
+      m_lookForTray.stop();
+      m_pendingBalloon.reset();
+    }
+    return;
+  }
+  m_lookForTray.stop();
+  // Shown again so that the icon docks into the tray that has just appeared.
+  m_icon.hide();
+  m_icon.show();
+  if (m_pendingBalloon) {
+    m_icon.showMessage(m_pendingBalloon->first, m_pendingBalloon->second,
+                       QSystemTrayIcon::Information);
+    m_pendingBalloon.reset();
+  }
+}
+
+void TrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
+  // Only a host that embeds our own icon window gives it a size on screen.
+  const bool hostReportsDoubleClicks = m_icon.geometry().isValid();
+  if (TrayActivationShowsWindow(reason, hostReportsDoubleClicks)) {
+    emit showRequested();
+  }
+}

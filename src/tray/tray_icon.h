@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QMenu;
+
+// The icon in the notification area: tooltip "VOSTEK", the application icon, the menu
+// "tasktray" (its entries run through `runCommand`) and the greeting balloon. Where no
+// tray is there at start, it keeps looking for a while and moves in when one appears.
+// The icon leaves the tray with the object.
+class TrayIcon : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TrayIcon(std::function<void(int id)> runCommand, QObject* parent = nullptr);
+  ~TrayIcon() override;
+
+  // Shows the balloon now, or as soon as the icon is in a tray that appears later.
+  void ShowBalloon(const QString& title, const QString& text);
+
+  QSystemTrayIcon& Icon() { return m_icon; }
+  QMenu* Menu() const { return m_menu.get(); }
+
+ signals:
+  void showRequested();
+
+ private:
+  void OnActivated(QSystemTrayIcon::ActivationReason reason);
+  void LookForTray();
+
+  std::function<void(int id)> m_runCommand;
+  std::unique_ptr<QMenu> m_menu;
+  QSystemTrayIcon m_icon;
+  QTimer m_lookForTray;
+  int m_looksLeft = 0;
+  std::optional<std::pair<QString, QString>> m_pendingBalloon;
+};

@@ -1,0 +1,63 @@
+#include "tray/window_placement.h"
+
+#include <gtest/gtest.h>
+
+#include "tray/tray_activation.h"
+
+namespace {
+
+const QRect kWorkArea(0, 0, 1024, 738);  // a 1024x768 screen with a taskbar at the bottom
+const QSize kWindow(200, 220);
+
+TEST(PlaceAtCursor, CentresTheWindowOnTheCursor) {
+  EXPECT_EQ(PlaceAtCursor({500, 400}, kWindow, kWorkArea), QPoint(400, 290));
+  // Halves are truncated: a 201 x 221 window starts 100 and 110 before the cursor.
+  EXPECT_EQ(PlaceAtCursor({500, 400}, {201, 221}, kWorkArea), QPoint(400, 290));
+}
+
+TEST(PlaceAtCursor, KeepsTheWindowInsideTheRightAndBottomEdges) {
+  EXPECT_EQ(PlaceAtCursor({1020, 400}, kWindow, kWorkArea), QPoint(824, 290));
+  EXPECT_EQ(PlaceAtCursor({500, 735}, kWindow, kWorkArea), QPoint(400, 518));
+  EXPECT_EQ(PlaceAtCursor({1023, 767}, kWindow, kWorkArea), QPoint(824, 518));
+  // Exactly touching the edge is inside.
+  EXPECT_EQ(PlaceAtCursor({924, 628}, kWindow, kWorkArea), QPoint(824, 518));
+}
+
+TEST(PlaceAtCursor, TheLowerBoundIsTheScreenOriginNotTheWorkArea) {
+  EXPECT_EQ(PlaceAtCursor({10, 10}, kWindow, kWorkArea), QPoint(0, 0));
+  // A taskbar along the top (work area from y 30): the window still goes to y 0.
+  const QRect topTaskbar(0, 30, 1024, 738);
+  EXPECT_EQ(PlaceAtCursor({10, 40}, kWindow, topTaskbar), QPoint(0, 0));
+  // The right edge of an offset work area is its left plus its width.
+  const QRect leftTaskbar(60, 0, 964, 768);
+  EXPECT_EQ(PlaceAtCursor({1020, 400}, kWindow, leftTaskbar), QPoint(824, 290));
+}
+
+TEST(PlaceAtCursor, ACursorOnADisplayLeftOfOrAboveThePrimaryGoesToZero) {
+  EXPECT_EQ(PlaceAtCursor({-800, -300}, kWindow, kWorkArea), QPoint(0, 0));
+  EXPECT_EQ(PlaceAtCursor({-800, 400}, kWindow, kWorkArea), QPoint(0, 290));
+}
+
+TEST(PlaceAtCursor, AWindowWiderThanTheWorkAreaIsNotComparedWithZeroAgain) {
+  const QSize wide(1200, 220);
+  // At least half the width from the left edge: pulled back to right edge - width.
+  EXPECT_EQ(PlaceAtCursor({700, 400}, wide, kWorkArea), QPoint(-176, 290));
+  // Nearer the left edge the lower bound wins first.
+  EXPECT_EQ(PlaceAtCursor({500, 400}, wide, kWorkArea), QPoint(0, 290));
+  const QSize tall(200, 900);
+  EXPECT_EQ(PlaceAtCursor({500, 600}, tall, kWorkArea), QPoint(400, -162));
+}
+
+TEST(TrayActivation, ADoubleClickShowsAndASingleActivationOnlyWhereNoDoubleClicksCome) {
+  EXPECT_TRUE(TrayActivationShowsWindow(QSystemTrayIcon::DoubleClick, true));
+  EXPECT_TRUE(TrayActivationShowsWindow(QSystemTrayIcon::DoubleClick, false));
+  EXPECT_FALSE(TrayActivationShowsWindow(QSystemTrayIcon::Trigger, true));
+  EXPECT_TRUE(TrayActivationShowsWindow(QSystemTrayIcon::Trigger, false));
+  for (const bool doubleClicks : {true, false}) {
+    EXPECT_FALSE(TrayActivationShowsWindow(QSystemTrayIcon::Context, doubleClicks));
+    EXPECT_FALSE(TrayActivationShowsWindow(QSystemTrayIcon::MiddleClick, doubleClicks));
+    EXPECT_FALSE(TrayActivationShowsWindow(QSystemTrayIcon::Unknown, doubleClicks));
+  }
+}
+
+}  // namespace
