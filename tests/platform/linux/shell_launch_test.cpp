@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -160,6 +161,34 @@ TEST_F(ShellLaunch, DesktopEntriesStartTheirApplicationOrTarget) {
   InitFromDrop(link, In("link.desktop"));
   ExpectLaunched(link);
   EXPECT_EQ(NextRun().args, std::vector<std::string>{In("target.txt")});
+}
+
+TEST_F(ShellLaunch, SlowProgramsDoNotHoldUpTheCaller) {
+  // The program waits (up to 30 s) for a file that the test makes only after Launch has
+  // returned; a Launch that waited for the program would find it gone without a trace.
+  WriteFile(In("slow.sh"),
+            "#!/bin/sh\n"
+            "release=\"$(dirname \"$0\")/release\"\n"
+            "i=0\n"
+            "while [ ! -e \"$release\" ] && [ $i -lt 600 ]; do sleep 0.05; i=$((i+1)); done\n"
+            "[ -e \"$release\" ] && exec \"" +
+                Desktop::Get().HandlerPath() + "\" \"$@\"\n",
+            0755);
+  WriteFile(In("slow.desktop"), "[Desktop Entry]\nType=Application\nName=Slow\nExec=\"" +
+                                    In("slow.sh") + "\" from-entry\n");
+
+  VostekItem program;
+  InitFromDrop(program, In("slow.sh"));
+  ExpectLaunched(program);
+  VostekItem entry;
+  InitFromDrop(entry, In("slow.desktop"));
+  ExpectLaunched(entry);
+  WriteFile(In("release"), "");
+
+  std::vector<std::vector<std::string>> args = {NextRun().args, NextRun().args};
+  std::sort(args.begin(), args.end());
+  const std::vector<std::vector<std::string>> expected = {{}, {"from-entry"}};
+  EXPECT_EQ(args, expected);
 }
 
 TEST_F(ShellLaunch, UrisOpenInTheHandlerOfTheirScheme) {
