@@ -62,6 +62,9 @@ TEST(CollectionFileTest, FilesThatCannotBeReadOrMovedAreLeftAndNotToBeSaved) {
   EXPECT_EQ(unreadable.status, CollectionStatus::Unreadable);
   EXPECT_FALSE(unreadable.saveAllowed);
   EXPECT_NE(unreadable.message.find(folder + " を開けませんでした"), std::string::npos);
+  const std::string pipe = dir.File("pipe.vkd");  // would block a plain open
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(LoadCollectionFile(pipe).status, CollectionStatus::Unreadable);
 
   // "<name>.broken" is longer than a file name may be, so the file cannot move.
   const std::string longName = dir.File(std::string(250, 'v'));

@@ -8,6 +8,7 @@ namespace {
 
 std::vector<std::string> GroupNames(const VostekData& data) {
   std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(data.GetGroupCount()));
   for (int i = 0; i < data.GetGroupCount(); ++i) {
     names.push_back(data.GetGroupName(i));
   }
