@@ -72,6 +72,9 @@ IdListPtr BuildIdList(IdItemKind kind, const std::vector<std::string_view>& part
 }  // namespace
 
 IdListPtr MakeSingleItemIdList(IdItemKind kind, std::string_view bytes) {
+  if (kind == IdItemKind::FileName && !IsFileNameComponent(bytes)) {
+    return nullptr;
+  }
   return BuildIdList(kind, {bytes});
 }
 
@@ -87,7 +90,10 @@ IdListPtr IdListFromPath(std::string_view path) {
       end = path.size();
     }
     const std::string_view component = path.substr(start, end - start);
-    if (!component.empty() && component != "." && component.find('\0') == std::string_view::npos) {
+    if (component.find('\0') != std::string_view::npos) {
+      return nullptr;  // no file has such a name
+    }
+    if (!component.empty() && component != ".") {
       components.push_back(component);
     }
     start = end + 1;

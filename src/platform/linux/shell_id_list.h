@@ -10,11 +10,12 @@
 // survive the round trip.
 
 // A list holding one item of `kind` with `bytes`; null when the bytes do not fit an
-// item or memory runs out.
+// item (a file name must be non-empty, without slash or NUL) or memory runs out.
 IdListPtr MakeSingleItemIdList(IdItemKind kind, std::string_view bytes);
 
 // The absolute list of an absolute path: one file-name item per component; empty and
-// "." components are dropped, ".." is kept as it stands. Null for a relative path.
+// "." components are dropped, ".." is kept as it stands. Null for a relative path or
+// one holding a NUL byte.
 IdListPtr IdListFromPath(std::string_view path);
 
 // A list holding the URI as its one item.

@@ -28,6 +28,7 @@ TEST(ShellIdList, PathsMakeOneFileNameItemPerComponent) {
   EXPECT_EQ(PathFromIdList(IdListFromPath("/a/../b").get()), "/a/../b");  // taken as it stands
   EXPECT_EQ(IdListFromPath("a/b"), nullptr);
   EXPECT_EQ(IdListFromPath(""), nullptr);
+  EXPECT_EQ(IdListFromPath(std::string("/a\0b/c", 6)), nullptr) << "not silently /c";
 }
 
 TEST(ShellIdList, AwkwardNamesKeepTheirRawBytes) {
@@ -89,6 +90,8 @@ TEST(ShellIdList, SizesAndJoinsOnTheLinuxLayout) {
   const IdListPtr joined(ConcatIdLists(IdListFromPath("/home/u").get(), child.get()));
   EXPECT_EQ(PathFromIdList(joined.get()), "/home/u/a.txt");
   EXPECT_EQ(MakeSingleItemIdList(IdItemKind::Uri, std::string(65533, 'u')), nullptr);
+  EXPECT_EQ(MakeSingleItemIdList(IdItemKind::FileName, "a/b"), nullptr);
+  EXPECT_EQ(MakeSingleItemIdList(IdItemKind::FileName, ""), nullptr);
 }
 
 }  // namespace
