@@ -1,0 +1,135 @@
+#include "app/qt/vostek_app.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QTimer>
+#include <utility>
+
+#include "app/globals.h"
+#include "app/message_box.h"
+#include "app/qt/about_dialog.h"
+#include "app/settings.h"
+#include "frame/main_frame.h"
+#include "resources/texts.h"
+#include "store/collection_file.h"
+
+namespace {
+
+constexpr char kCollectionFileName[] = "items.vkd";
+
+// A message with a file's path and the system's error text, both as the system has them.
+std::string FileMessage(const char* format, const std::string& path, const std::string& error) {
+  return QString::fromUtf8(format)
+      .arg(QFile::decodeName(QByteArray::fromStdString(path)), QString::fromLocal8Bit(error))
+      .toStdString();
+}
+
+}  // namespace
+
+CvostekApp::CvostekApp(std::string folder, std::string lockPath)
+    : m_folder(std::move(folder)), m_lockPath(std::move(lockPath)) {
+#ifndef QT_NO_SESSIONMANAGER
+  connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+          [this](QSessionManager&) { OnEndSession(); });
+#endif
+}
+
+CvostekApp::~CvostekApp() {
+  SaveAndRelease();
+}
+
+std::string CvostekApp::SettingsPath() const {
+  return m_folder + "/" + kSettingsFileName;
+}
+
+std::string CvostekApp::CollectionPath() const {
+  return m_folder + "/" + kCollectionFileName;
+}
+
+bool CvostekApp::InitInstance() {
+  std::string error;
+  switch (m_lock.Acquire(m_lockPath, &error)) {
+    case InstanceLock::Result::HeldElsewhere:
+      return false;  // the running instance carries on undisturbed; nothing is shown
+    case InstanceLock::Result::Failed:
+      ShowMessageBox(FileMessage(texts::kInstanceLockFailed, m_lockPath, error), MessageButtons::Ok,
+                     MessageIcon::Warning);
+      return false;
+    case InstanceLock::Result::Acquired:
+      break;
+  }
+
+  g_settings = ReadSettings(SettingsPath());
+  m_settingsRead = true;
+  g_curGroup = 0;
+  g_viewMode = StartViewMode(g_settings);
+
+  CollectionLoadResult loaded = LoadCollectionFile(CollectionPath());
+  m_data = std::move(loaded.data);
+  g_data = m_data.get();
+  m_collectionSaveAllowed = loaded.saveAllowed;
+  if (!loaded.message.empty()) {
+    // Shown once the event loop runs, so that an exit request can close it.
+    QTimer::singleShot(0, this, [message = std::move(loaded.message)] {
+      ShowMessageBox(message, MessageButtons::Ok, MessageIcon::Warning);
+    });
+  }
+
+  m_frame = new CMainFrame();
+  m_frame->hide();
+  return true;
+}
+
+CMainFrame* CvostekApp::MainFrame() const {
+  return m_frame;
+}
+
+int CvostekApp::ExitInstance() {
+  SaveAndRelease();
+  return 1;
+}
+
+void CvostekApp::SaveAndRelease() {
+  if (m_released) {
+    return;
+  }
+  m_released = true;
+  // The window's teardown also gives up the hot-key and the tray icon.
+  delete m_frame;
+
+  if (m_lock.IsHeld() && m_settingsRead) {
+    // Both files are written before anything is shown, so a message left open (or an
+    // exit that closes it) cannot keep the second one from being saved.
+    std::string settingsError;
+    const bool settingsSaved = WriteSettings(SettingsPath(), g_settings, &settingsError);
+    std::string collectionError;
+    const bool collectionSaved = m_data == nullptr || !m_collectionSaveAllowed ||
+                                 SaveCollectionFile(CollectionPath(), *m_data, &collectionError);
+    if (!settingsSaved) {
+      ShowMessageBox(FileMessage(texts::kSettingsSaveFailed, SettingsPath(), settingsError),
+                     MessageButtons::Ok, MessageIcon::Warning);
+    }
+    if (!collectionSaved) {
+      ShowMessageBox(FileMessage(texts::kCollectionSaveFailed, CollectionPath(), collectionError),
+                     MessageButtons::Ok, MessageIcon::Warning);
+    }
+  }
+  g_data = nullptr;
+  m_data.reset();
+}
+
+void CvostekApp::RequestExit() {
+  m_exitRequested = true;
+  QCoreApplication::exit(0);
+}
+
+void CvostekApp::OnEndSession() {
+  SaveAndRelease();
+  RequestExit();
+}
+
+void CvostekApp::OnAppAbout(QWidget* parent) {
+  CAboutDlg dialog(parent);
+  dialog.exec();
+}

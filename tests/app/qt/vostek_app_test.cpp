@@ -1,0 +1,213 @@
+#include "app/qt/vostek_app.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "app/globals.h"
+#include "app/message_box.h"
+#include "app/qt/qt_message_box.h"
+#include "frame/main_frame.h"
+#include "store/vostek_data.h"
+#include "support/scoped_temp_dir.h"
+
+namespace {
+
+const std::string kDefaultCollection(
+    "\x01\x00\x0d\xe3\x82\xb0\xe3\x83\xab\xe3\x83\xbc\xe3\x83\x97\x30\x00\x00", 18);
+
+const std::string kDefaultSettings =
+    "[GENERAL]\npopular=1\nrecent=0\nstaygroup=0\nshowicon=1\nshowtool=1\nhotkey=32\n"
+    "hotkeyMask=1\nwidth=200\nheight=220\nhelp_start=0\ng_autohide=0\n";
+
+// Runs `scenario` inside the application's event loop, as the program runs its work,
+// and returns when something ends that loop.
+void RunInEventLoop(const std::function<void()>& scenario) {
+  QTimer::singleShot(0, scenario);
+  QCoreApplication::exec();
+}
+
+class VostekAppTest : public testing::Test {
+ protected:
+  VostekAppTest() {
+    g_settings = Settings{};
+    g_viewMode = VIEW_GROUP;
+    g_curGroup = 7;
+    m_previousHandler =
+        SetMessageBoxHandler([this](const std::string& text, MessageButtons, MessageIcon) {
+          m_messages.push_back(text);
+          return true;
+        });
+  }
+  ~VostekAppTest() override { SetMessageBoxHandler(m_previousHandler); }
+
+  std::string File(const char* name) const { return m_dir.File(name); }
+  std::string Read(const char* name) const { return ReadTestFile(File(name)); }
+  bool Exists(const char* name) const { return TestFileExists(File(name)); }
+
+  ScopedTempDir m_dir;
+  ScopedTempDir m_runtime;
+  std::string m_lockPath = m_runtime.File("letsgosoundingourheels");
+  std::vector<std::string> m_messages;
+  MessageBoxHandler m_previousHandler;
+};
+
+}  // namespace
+
+TEST_F(VostekAppTest, FirstStartRunsHiddenWithTheDefaultsAndWritesBothFilesAtExit) {
+  CvostekApp app(m_dir.Path(), m_lockPath);
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_EQ(g_viewMode, VIEW_POPULAR);
+  EXPECT_EQ(g_curGroup, 0);
+  ASSERT_NE(g_data, nullptr);
+  EXPECT_EQ(g_data->GetGroupCount(), 1);
+  EXPECT_EQ(g_data->GetItemCount(), 0);
+  ASSERT_NE(app.MainFrame(), nullptr);
+  EXPECT_FALSE(app.MainFrame()->isVisible());
+  EXPECT_FALSE(Exists("setting.ini"));  // nothing is written while the system runs
+
+  EXPECT_EQ(app.ExitInstance(), 1);
+  EXPECT_EQ(app.MainFrame(), nullptr);
+  EXPECT_EQ(g_data, nullptr);
+  std::string settings = Read("setting.ini");
+  const std::size_t greeting = settings.find("help_start=1\n");  // the first start's greeting
+  if (greeting != std::string::npos) {
+    settings.replace(greeting, 13, "help_start=0\n");
+  }
+  EXPECT_EQ(settings, kDefaultSettings);
+  EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
+  EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(VostekAppTest, StartViewFollowsPopularThenRecent) {
+  struct Case {
+    const char* file;
+    ViewMode expected;
+  };
+  const Case cases[] = {
+      {"[GENERAL]\npopular=0\nrecent=1\n", VIEW_RECENT},
+      {"[GENERAL]\npopular=0\nrecent=0\n", VIEW_GROUP},
+      {"[GENERAL]\npopular=1\nrecent=1\n", VIEW_POPULAR},
+      {"[general]\nPopular=-5\n", VIEW_POPULAR},  // any non-zero value counts as on
+  };
+  for (const Case& c : cases) {
+    WriteTestFile(File("setting.ini"), c.file);
+    g_curGroup = 3;
+    CvostekApp app(m_dir.Path(), m_lockPath);
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(g_viewMode, c.expected) << c.file;
+    EXPECT_EQ(g_curGroup, 0);
+    app.ExitInstance();
+  }
+}
+
+TEST_F(VostekAppTest, SettingsChangedWhileRunningReachTheFileAtExitWithItsOtherLines) {
+  WriteTestFile(File("setting.ini"), "; mine\n[GENERAL]\nwidth=300\n[Other]\nkeep=1\n");
+  CvostekApp app(m_dir.Path(), m_lockPath);
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_EQ(g_settings.width, 300);
+  g_settings.g_autohide = 1;
+  app.ExitInstance();
+  const std::string written = Read("setting.ini");
+  EXPECT_NE(written.find("; mine\n"), std::string::npos);
+  EXPECT_NE(written.find("width=300\n"), std::string::npos);
+  EXPECT_NE(written.find("g_autohide=1\n"), std::string::npos);
+  EXPECT_NE(written.find("[Other]\nkeep=1\n"), std::string::npos);
+}
+
+TEST_F(VostekAppTest, ASecondInstanceEndsAtOnceAndTouchesNothing) {
+  InstanceLock running;
+  std::string error;
+  ASSERT_EQ(running.Acquire(m_lockPath, &error), InstanceLock::Result::Acquired);
+  WriteTestFile(File("setting.ini"), "[GENERAL]\nwidth=301\n");
+
+  CvostekApp second(m_dir.Path(), m_lockPath);
+  EXPECT_FALSE(second.InitInstance());
+  EXPECT_EQ(second.MainFrame(), nullptr);
+  EXPECT_EQ(g_settings.width, 200);  // the file was not read
+  EXPECT_EQ(second.ExitInstance(), 1);
+  EXPECT_EQ(Read("setting.ini"), "[GENERAL]\nwidth=301\n");
+  EXPECT_FALSE(Exists("items.vkd"));
+  EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(VostekAppTest, ALockThatCannotBeMadeIsReportedAndWritesNothing) {
+  CvostekApp app(m_dir.Path(), m_runtime.File("missing-folder/lock"));
+  EXPECT_FALSE(app.InitInstance());
+  ASSERT_EQ(m_messages.size(), 1u);
+  EXPECT_NE(m_messages[0].find("missing-folder/lock"), std::string::npos);
+  EXPECT_EQ(app.ExitInstance(), 1);
+  EXPECT_FALSE(Exists("setting.ini"));
+  EXPECT_FALSE(Exists("items.vkd"));
+}
+
+TEST_F(VostekAppTest, ADamagedCollectionIsKeptAndReportedOnceTheLoopRuns) {
+  const std::string damaged("\x01\x00\x05grou", 7);
+  WriteTestFile(File("items.vkd"), damaged);
+  CvostekApp app(m_dir.Path(), m_lockPath);
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_TRUE(m_messages.empty());
+  EXPECT_EQ(g_data->GetGroupCount(), 1);
+
+  RunInEventLoop([&app] { QTimer::singleShot(0, &app, &CvostekApp::RequestExit); });
+  ASSERT_EQ(m_messages.size(), 1u);
+  EXPECT_NE(m_messages[0].find("items.vkd.broken"), std::string::npos);
+
+  app.ExitInstance();
+  EXPECT_EQ(Read("items.vkd.broken"), damaged);
+  EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
+}
+
+TEST_F(VostekAppTest, AFailedCollectionSaveKeepsTheOldFileAndSaysWhy) {
+  {
+    CvostekApp first(m_dir.Path(), m_lockPath);
+    ASSERT_TRUE(first.InitInstance());
+    g_data->AddGroup("Work");
+    first.ExitInstance();
+  }
+  const std::string saved = Read("items.vkd");
+
+  CvostekApp second(m_dir.Path(), m_lockPath);
+  ASSERT_TRUE(second.InitInstance());
+  g_data->AddGroup("More");
+  g_settings.width = 999;
+  std::filesystem::create_directory(File("items.vkd.tmp"));  // the replacement cannot be made
+  EXPECT_EQ(second.ExitInstance(), 1);
+
+  EXPECT_EQ(Read("items.vkd"), saved);
+  EXPECT_NE(Read("setting.ini").find("width=999\n"), std::string::npos);
+  ASSERT_EQ(m_messages.size(), 1u);
+  EXPECT_NE(m_messages[0].find("items.vkd"), std::string::npos);
+  EXPECT_NE(m_messages[0].find('\n'), std::string::npos);  // followed by the system's text
+}
+
+TEST_F(VostekAppTest, TheEndOfTheSessionWritesAtOnceAndEndsTheLoop) {
+  CvostekApp app(m_dir.Path(), m_lockPath);
+  ASSERT_TRUE(app.InitInstance());
+  g_settings.help_start = 1;
+  RunInEventLoop([&app] { app.OnEndSession(); });
+  EXPECT_TRUE(app.IsExitRequested());
+  EXPECT_NE(Read("setting.ini").find("help_start=1\n"), std::string::npos);
+  EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
+  EXPECT_EQ(g_data, nullptr);
+
+  std::filesystem::remove(File("items.vkd"));
+  EXPECT_EQ(app.ExitInstance(), 1);  // already done: not written a second time
+  EXPECT_FALSE(Exists("items.vkd"));
+}
+
+TEST_F(VostekAppTest, AnExitRequestClosesAnOpenMessage) {
+  SetMessageBoxHandler(ShowQtMessageBox);
+  CvostekApp app(m_dir.Path(), m_lockPath);
+  bool answer = true;
+  RunInEventLoop([&] {
+    QTimer::singleShot(20, &app, &CvostekApp::RequestExit);
+    answer = ShowMessageBox("question", MessageButtons::OkCancel, MessageIcon::Warning);
+  });
+  EXPECT_FALSE(answer);  // closed unanswered: not an OK
+  EXPECT_TRUE(app.IsExitRequested());
+}

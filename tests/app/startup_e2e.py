@@ -1,0 +1,198 @@
+"""Start-up and exit of the real program: single instance, both files, signals."""
+
+import os
+import re
+import signal
+import subprocess
+import tempfile
+import time
+import unittest
+
+BIN = os.environ.get("VOSTEK_BIN", "build/vostek")
+
+DEFAULT_COLLECTION = bytes.fromhex(
+    "01 00 0d e3 82 b0 e3 83 ab e3 83 bc e3 83 97 30 00 00")
+TWO_GROUPS = bytes.fromhex(
+    "02 00 0d e3 82 b0 e3 83 ab e3 83 bc e3 83 97 30 04 57 6f 72 6b 00 00")
+DEFAULT_SETTINGS = (
+    b"[GENERAL]\npopular=1\nrecent=0\nstaygroup=0\nshowicon=1\nshowtool=1\n"
+    b"hotkey=32\nhotkeyMask=1\nwidth=200\nheight=220\nhelp_start=0\ng_autohide=0\n")
+LOCK_NAME = "letsgosoundingourheels"
+TIMEOUT = 10.0
+
+
+def wait_until(condition, timeout=TIMEOUT):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if condition():
+            return True
+        time.sleep(0.02)
+    return False
+
+
+class StartupTest(unittest.TestCase):
+    def setUp(self):
+        self._data = tempfile.TemporaryDirectory(prefix="vostek-e2e-")
+        self._runtime = tempfile.TemporaryDirectory(prefix="vostek-run-")
+        self.data = self._data.name
+        self.runtime = self._runtime.name
+        self.processes = []
+
+    def tearDown(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+            process.wait()
+            process.stdout.close()
+            process.stderr.close()
+        self._data.cleanup()
+        self._runtime.cleanup()
+
+    def env(self):
+        env = dict(os.environ)
+        env.update(QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=self.runtime,
+                   HOME=self.runtime)
+        return env
+
+    def path(self, name):
+        return os.path.join(self.data, name)
+
+    def read(self, name):
+        with open(self.path(name), "rb") as f:
+            return f.read()
+
+    def write(self, name, content):
+        with open(self.path(name), "wb") as f:
+            f.write(content)
+
+    def start(self, env=None):
+        process = subprocess.Popen([BIN], cwd=self.data, env=env or self.env(),
+                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        self.processes.append(process)
+        return process
+
+    def holds_lock(self, process, lock_path):
+        """True once the process has the lock file open: its signal handling is set up
+        by then, so a signal from here on takes the normal exit."""
+        try:
+            fds = os.listdir(f"/proc/{process.pid}/fd")
+        except FileNotFoundError:
+            return False
+        for fd in fds:
+            try:
+                if os.readlink(f"/proc/{process.pid}/fd/{fd}") == lock_path:
+                    return True
+            except OSError:
+                pass
+        return False
+
+    def start_running(self, env=None, lock_path=None):
+        process = self.start(env)
+        lock_path = lock_path or os.path.join(self.runtime, LOCK_NAME)
+        self.assertTrue(wait_until(lambda: process.poll() is not None
+                                   or self.holds_lock(process, lock_path)))
+        if process.poll() is not None:
+            self.fail(f"ended with {process.returncode}: {process.stderr.read()!r}")
+        return process
+
+    @staticmethod
+    def signal_until_ended(process):
+        if process.poll() is not None:
+            return True
+        process.send_signal(signal.SIGTERM)
+        return False
+
+    def end(self, process, signal_number=signal.SIGTERM):
+        process.send_signal(signal_number)
+        return process.wait(TIMEOUT)
+
+    def listing(self):
+        return {name: os.stat(self.path(name)).st_mtime_ns for name in os.listdir(self.data)}
+
+    def test_first_start_then_sigterm_writes_the_defaults(self):
+        process = self.start_running()
+        self.assertEqual(os.listdir(self.data), [])  # nothing is written while running
+        self.assertEqual(self.end(process), 1)
+        # The greeting of a first start may have marked itself shown.
+        settings = re.sub(rb"\nhelp_start=1\n", b"\nhelp_start=0\n", self.read("setting.ini"))
+        self.assertEqual(settings, DEFAULT_SETTINGS)
+        self.assertEqual(self.read("items.vkd"), DEFAULT_COLLECTION)
+        self.assertEqual(sorted(os.listdir(self.data)), ["items.vkd", "setting.ini"])
+
+    def test_sigint_and_sighup_also_save(self):
+        for signal_number in (signal.SIGINT, signal.SIGHUP):
+            with self.subTest(signal=signal_number.name):
+                for name in os.listdir(self.data):
+                    os.remove(self.path(name))
+                self.write("setting.ini", b"[GENERAL]\nrecent=1\n; kept\n")
+                process = self.start_running()
+                self.assertEqual(self.end(process, signal_number), 1)
+                settings = self.read("setting.ini")
+                self.assertIn(b"recent=1\n", settings)
+                self.assertIn(b"; kept\n", settings)
+                self.assertEqual(self.read("items.vkd"), DEFAULT_COLLECTION)
+
+    def test_a_second_instance_ends_at_once_and_touches_nothing(self):
+        self.write("setting.ini", b"[GENERAL]\nwidth=321\n")
+        first = self.start_running()
+        before = self.listing()
+
+        second = self.start()
+        self.assertEqual(second.wait(TIMEOUT), 1)
+        self.assertEqual(second.stdout.read(), b"")
+        self.assertEqual(second.stderr.read(), b"")
+        self.assertEqual(self.listing(), before)
+        self.assertIsNone(first.poll())  # the first one runs on
+
+        self.assertEqual(self.end(first), 1)
+        self.assertIn(b"width=321\n", self.read("setting.ini"))
+
+    def test_instances_started_together_leave_exactly_one_running(self):
+        for _ in range(3):
+            together = [self.start(), self.start()]
+            self.assertTrue(wait_until(lambda: any(p.poll() is not None for p in together)))
+            ended = [p for p in together if p.poll() is not None]
+            running = [p for p in together if p.poll() is None]
+            self.assertEqual(len(ended), 1)
+            self.assertEqual(ended[0].returncode, 1)
+            self.assertEqual(len(running), 1)
+            self.assertTrue(wait_until(lambda: self.holds_lock(
+                running[0], os.path.join(self.runtime, LOCK_NAME))))
+            self.assertEqual(self.end(running[0]), 1)
+
+    def test_without_a_runtime_folder_the_lock_goes_to_the_temp_folder(self):
+        env = self.env()
+        del env["XDG_RUNTIME_DIR"]
+        env["TMPDIR"] = self.runtime
+        lock_path = os.path.join(self.runtime, f"{LOCK_NAME}-{os.getuid()}")
+        first = self.start_running(env, lock_path)
+        second = self.start(env)
+        self.assertEqual(second.wait(TIMEOUT), 1)
+        self.assertEqual(self.end(first), 1)
+
+    def test_a_damaged_collection_is_kept_aside(self):
+        damaged = TWO_GROUPS[:-3]
+        self.write("items.vkd", damaged)
+        self.write("items.vkd.broken", b"an older one")
+        process = self.start_running()
+        # The message about it may be open: the signal closes it and exits as usual.
+        self.assertEqual(self.end(process), 1)
+        self.assertEqual(self.read("items.vkd.broken"), b"an older one")
+        self.assertEqual(self.read("items.vkd.broken.1"), damaged)
+        self.assertEqual(self.read("items.vkd"), DEFAULT_COLLECTION)
+
+    def test_a_failed_save_keeps_the_old_collection(self):
+        self.write("items.vkd", TWO_GROUPS)
+        os.mkdir(self.path("items.vkd.tmp"))  # the replacement file cannot be made
+        process = self.start_running()
+        process.send_signal(signal.SIGTERM)
+        self.assertTrue(wait_until(lambda: os.path.exists(self.path("setting.ini"))))
+        # The failure is on screen now; a further signal closes it and ends the process.
+        self.assertTrue(wait_until(lambda: self.signal_until_ended(process)))
+        self.assertEqual(process.returncode, 1)
+        self.assertEqual(self.read("items.vkd"), TWO_GROUPS)
+        self.assertIn(b"\nwidth=200\n", self.read("setting.ini"))
+
+
+if __name__ == "__main__":
+    unittest.main()
