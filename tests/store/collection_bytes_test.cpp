@@ -75,9 +75,13 @@ TEST(CollectionBytesTest, RecordsRoundTrip) {
     data.AppendItem(std::move(item));
   }
   data.AppendItem(ItemFromRecord(ATxtRecord()));
+  // ID lists of one item and of no item (the root), in records with the older time.
+  data.AppendItem(ItemFromRecord(
+      HexBytes("00 00000000 00000000 00000000 00000000 0a000000 0800 01 612e747874 0000")));
   data.AppendItem(ItemFromRecord(HexBytes("00 00000000 00000000 00000000 00000000 02000000 0000")));
 
   const std::string bytes = WriteCollection(data);
+  EXPECT_NE(bytes.find(HexBytes("0a000000 0800 01 612e747874 0000")), std::string::npos);
   auto copy = ReadCollection(bytes);
   // Every stored field is in the bytes, so equal bytes mean equal records.
   EXPECT_EQ(WriteCollection(*copy), bytes);
