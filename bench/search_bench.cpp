@@ -1,0 +1,161 @@
+// The search step of a list refresh against its baselines, over realistic names.
+// Every variant answers from the same remembered dictionary answer, so the
+// dictionary's own query time is left out of all of them.
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <benchmark/benchmark.h>
+#include <pcre2.h>
+
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bench_names.h"
+#include "search/literal_match.h"
+#include "search/migemo_dictionary.h"
+#include "search/pattern_expansion.h"
+#include "search/search_step.h"
+#include "search/text_encoding.h"
+
+namespace {
+
+const char kDictionaryPath[] = "/usr/share/cmigemo/utf-8/migemo-dict";
+const char* const kTexts[] = {"K", "KA", "KAN", "SHINN", "TOUKYOU", "REPO"};
+const int kCounts[] = {1000, 10000, 100000};
+
+MigemoDictionary& Dictionary() {
+  static MigemoDictionary* dictionary = [] {
+    auto* opened = new MigemoDictionary;
+    opened->Open({kDictionaryPath});
+    return opened;
+  }();
+  return *dictionary;
+}
+
+struct NameSet {
+  std::vector<std::string> names;
+  std::vector<std::string_view> views;
+};
+
+const NameSet& Names(std::size_t count) {
+  static std::map<std::size_t, NameSet> sets;
+  NameSet& set = sets[count];
+  if (set.names.empty()) {
+    set.names = RealisticNames(kDictionaryPath, count);
+    set.views.assign(set.names.begin(), set.names.end());
+  }
+  return set;
+}
+
+std::size_t TotalBytes(const NameSet& set) {
+  std::size_t bytes = 0;
+  for (const std::string& name : set.names) {
+    bytes += name.size();
+  }
+  return bytes;
+}
+
+void Report(benchmark::State& state, const NameSet& set, std::size_t kept) {
+  state.counters["kept"] = static_cast<double>(kept);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * TotalBytes(set)));
+}
+
+// The search step as the list refresh runs it: expansion, automaton, one pass.
+void SearchStep(benchmark::State& state, const std::string& text) {
+  const NameSet& set = Names(static_cast<std::size_t>(state.range(0)));
+  Dictionary().Query(text);
+  std::size_t kept = 0;
+  for (auto _ : state) {
+    kept = SearchNames(Dictionary(), text, set.views).size();
+    benchmark::DoNotOptimize(kept);
+  }
+  Report(state, set, kept);
+}
+
+// Baseline (a): every name upper-cased and tested literal by literal.
+void DirectLiterals(benchmark::State& state, const std::string& text) {
+  const NameSet& set = Names(static_cast<std::size_t>(state.range(0)));
+  std::size_t kept = 0;
+  for (auto _ : state) {
+    std::vector<std::string> literals;
+    ExpandPattern(Dictionary().Query(text), literals);
+    kept = 0;
+    for (const std::string_view name : set.views) {
+      kept += MatchesAnyLiteral(UpperCaseName(name, kNativeTextEncoding), literals) ? 1 : 0;
+    }
+    benchmark::DoNotOptimize(kept);
+  }
+  Report(state, set, kept);
+}
+
+// Baseline (b): PCRE2 with JIT evaluating the dictionary's expression itself on every
+// upper-cased name. Compiled once, outside the timing, which favours it.
+void Pcre2Jit(benchmark::State& state, const std::string& text) {
+  const NameSet& set = Names(static_cast<std::size_t>(state.range(0)));
+  const std::string& expression = Dictionary().Query(text);
+  int error = 0;
+  PCRE2_SIZE offset = 0;
+  const std::unique_ptr<pcre2_code, decltype(&pcre2_code_free)> code(
+      pcre2_compile(reinterpret_cast<PCRE2_SPTR>(expression.data()), expression.size(),
+                    PCRE2_UTF | PCRE2_MATCH_INVALID_UTF, &error, &offset, nullptr),
+      &pcre2_code_free);
+  if (!code || pcre2_jit_compile(code.get(), PCRE2_JIT_COMPLETE) != 0) {
+    state.SkipWithError("the expression does not compile");
+    return;
+  }
+  const std::unique_ptr<pcre2_match_data, decltype(&pcre2_match_data_free)> match(
+      pcre2_match_data_create_from_pattern(code.get(), nullptr), &pcre2_match_data_free);
+  std::size_t kept = 0;
+  for (auto _ : state) {
+    kept = 0;
+    for (const std::string_view name : set.views) {
+      const std::string upper = UpperCaseName(name, kNativeTextEncoding);
+      kept += pcre2_jit_match(code.get(), reinterpret_cast<PCRE2_SPTR>(upper.data()), upper.size(),
+                              0, 0, match.get(), nullptr) >= 0
+                  ? 1
+                  : 0;
+    }
+    benchmark::DoNotOptimize(kept);
+  }
+  Report(state, set, kept);
+}
+
+// Baseline (c), the floor: one memmem of a single literal (the text itself) over each
+// name's bytes, with no upper-casing.
+void MemmemFloor(benchmark::State& state, const std::string& text) {
+  const NameSet& set = Names(static_cast<std::size_t>(state.range(0)));
+  std::size_t kept = 0;
+  for (auto _ : state) {
+    kept = 0;
+    for (const std::string_view name : set.views) {
+      kept += memmem(name.data(), name.size(), text.data(), text.size()) != nullptr ? 1 : 0;
+    }
+    benchmark::DoNotOptimize(kept);
+  }
+  Report(state, set, kept);
+}
+
+const bool kRegistered = [] {
+  using Variant = void (*)(benchmark::State&, const std::string&);
+  const std::pair<const char*, Variant> variants[] = {{"SearchStep", SearchStep},
+                                                      {"DirectLiterals", DirectLiterals},
+                                                      {"Pcre2Jit", Pcre2Jit},
+                                                      {"MemmemFloor", MemmemFloor}};
+  for (const char* text : kTexts) {
+    for (const auto& [label, variant] : variants) {
+      auto* benchmark =
+          benchmark::RegisterBenchmark((std::string(label) + "/" + text).c_str(),
+                                       [variant = variant, text = std::string(text)](
+                                           benchmark::State& state) { variant(state, text); });
+      for (const int count : kCounts) {
+        benchmark->Arg(count);
+      }
+      benchmark->Unit(benchmark::kMicrosecond);
+    }
+  }
+  return true;
+}();
+
+}  // namespace
