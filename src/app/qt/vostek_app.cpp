@@ -35,8 +35,12 @@ CvostekApp::CvostekApp(std::string folder, std::string lockPath)
 #endif
 }
 
+// Without ExitInstance nothing is written: the window and the collection just go.
 CvostekApp::~CvostekApp() {
-  SaveAndRelease();
+  delete m_frame;
+  if (g_data == m_data.get()) {
+    g_data = nullptr;
+  }
 }
 
 std::string CvostekApp::SettingsPath() const {
