@@ -18,7 +18,7 @@
 #include "resources/texts.h"
 #include "resources/toolbar.h"
 #include "tray/global_hotkey.h"
-#include "tray/show_at_cursor.h"
+#include "tray/move_to_cursor.h"
 #include "tray/tray_icon.h"
 #include "tray/window_activation.h"
 #include "view/launcher_view.h"
@@ -202,12 +202,14 @@ void CMainFrame::OnViewToolbar() {
 
 void CMainFrame::OnShow() {
   if (!isVisible()) {
+    MoveToCursor(this);
+    show();
+    // The list knows how many rows fit only once it is laid out, which a hidden window
+    // is not; nothing is painted before this returns, so the old rows never show.
     m_view->Logic().RefreshList();
     m_view->setFocus();
-    ShowAtCursor(this);
-  } else {
-    ActivateWindow(this);
   }
+  ActivateWindow(this);
   SyncToolBar();
 }
 
@@ -269,10 +271,9 @@ void CMainFrame::showEvent(QShowEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  // A close request from the window manager (its Alt+F4 or menu) ends VOSTEK, as the
-  // exit command does; the window itself is destroyed by the application at exit.
-  event->ignore();
-  if (event->spontaneous()) {
-    RunCommand(ID_APP_EXIT);
-  }
+  // The application's exit closes every window before its event loop may end, so the
+  // close is always accepted. A close the window manager asks for (its Alt+F4 or menu)
+  // ends VOSTEK as the exit command does; during an exit the extra request is void.
+  event->accept();
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

@@ -13,6 +13,10 @@ namespace {
 // this long before we give up; the hot-key works all the same.
 constexpr int kLookIntervalMs = 2000;
 constexpr int kLooks = 90;
+// An embedding host docks the icon a moment after it appears; a balloon shown before
+// that points at the screen's corner instead of the icon.
+constexpr int kDockWaitIntervalMs = 100;
+constexpr int kDockWaits = 30;
 
 }  // namespace
 
@@ -43,6 +47,8 @@ TrayIcon::TrayIcon(std::function<void(int id)> runCommand, QObject* parent)
     connect(&m_lookForTray, &QTimer::timeout, this, &TrayIcon::LookForTray);
     m_lookForTray.start();
   }
+  m_waitForDock.setInterval(kDockWaitIntervalMs);
+  connect(&m_waitForDock, &QTimer::timeout, this, &TrayIcon::ShowPendingBalloonWhenDocked);
 }
 
 TrayIcon::~TrayIcon() {
@@ -50,11 +56,30 @@ TrayIcon::~TrayIcon() {
 }
 
 void TrayIcon::ShowBalloon(const QString& title, const QString& text) {
-  if (m_lookForTray.isActive()) {
-    m_pendingBalloon.emplace(title, text);
+  m_pendingBalloon.emplace(title, text);
+  if (!m_lookForTray.isActive()) {
+    m_dockWaitsLeft = kDockWaits;
+    ShowPendingBalloonWhenDocked();
+  }
+}
+
+void TrayIcon::ShowPendingBalloonWhenDocked() {
+  if (!m_pendingBalloon) {
+    m_waitForDock.stop();
     return;
   }
-  m_icon.showMessage(title, text, QSystemTrayIcon::Information);
+  // A host without an icon window of ours (StatusNotifierItem) places the balloon
+  // itself; an embedding host has docked the icon once it has left the origin.
+  const QRect geometry = m_icon.geometry();
+  const bool docked = !geometry.isValid() || geometry.topLeft() != QPoint(0, 0);
+  if (!docked && m_dockWaitsLeft-- > 0) {
+    m_waitForDock.start();
+    return;
+  }
+  m_waitForDock.stop();
+  m_icon.showMessage(m_pendingBalloon->first, m_pendingBalloon->second,
+                     QSystemTrayIcon::Information);
+  m_pendingBalloon.reset();
 }
 
 void TrayIcon::LookForTray() {
@@ -69,11 +94,8 @@ void TrayIcon::LookForTray() {
   // Shown again so that the icon docks into the tray that has just appeared.
   m_icon.hide();
   m_icon.show();
-  if (m_pendingBalloon) {
-    m_icon.showMessage(m_pendingBalloon->first, m_pendingBalloon->second,
-                       QSystemTrayIcon::Information);
-    m_pendingBalloon.reset();
-  }
+  m_dockWaitsLeft = kDockWaits;
+  ShowPendingBalloonWhenDocked();
 }
 
 void TrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {

@@ -33,11 +33,14 @@ class TrayIcon : public QObject {
  private:
   void OnActivated(QSystemTrayIcon::ActivationReason reason);
   void LookForTray();
+  void ShowPendingBalloonWhenDocked();
 
   std::function<void(int id)> m_runCommand;
   std::unique_ptr<QMenu> m_menu;
   QSystemTrayIcon m_icon;
   QTimer m_lookForTray;
   int m_looksLeft = 0;
+  QTimer m_waitForDock;
+  int m_dockWaitsLeft = 0;
   std::optional<std::pair<QString, QString>> m_pendingBalloon;
 };

@@ -376,6 +376,18 @@ TEST_F(MainFrameTest, ShowingPlacesTheWindowAtTheCursorAndASecondShowOnlyRaises)
             PlaceAtCursor(cursor, frame->frameGeometry().size(), work));
 }
 
+TEST_F(MainFrameTest, ShowingFillsOnePageOfThePopularViewAtTheWindowsSize) {
+  for (int i = 0; i < 40; ++i) {
+    AddItem("項目" + std::to_string(i), 0, static_cast<std::uint32_t>(i));
+    data.GetItem(i)->RecordLaunch(1700000000 + i);
+  }
+  MakeFrame();
+  Show();
+  const int page = frame->View()->GetCountPerPage();
+  EXPECT_GT(page, 3);  // a 200 x 220 window holds several rows
+  EXPECT_EQ(frame->View()->count(), page);
+}
+
 TEST_F(MainFrameTest, LosingActivationHidesOnlyWithAutoHide) {
   MakeFrame();
   Show();
