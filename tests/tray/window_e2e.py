@@ -101,10 +101,20 @@ class XSession:
         self.env.pop("DBUS_SESSION_BUS_ADDRESS", None)  # no StatusNotifier host here
         self.env.pop("WAYLAND_DISPLAY", None)
         self.root = int(self.tool("xwininfo", "-root").split("Window id: ")[1].split()[0], 16)
-        self.start(["trayer", "--edge", "bottom", "--align", "right", "--widthtype",
-                    "request", "--height", "24", "--SetDockType", "true"])
+        self.tray = None
+        self.start_tray()
+
+    def start_tray(self):
+        self.tray = self.start(["trayer", "--edge", "bottom", "--align", "right", "--widthtype",
+                                "request", "--height", "24", "--SetDockType", "true"])
         wait_for("the tray host", lambda: self.tool("xdotool", "search", "--classname",
                                                     "trayer", check=False).strip())
+
+    def stop_tray(self):
+        self.tray.terminate()
+        self.tray.wait(timeout=10)
+        wait_for("the tray host to go", lambda: not self.tool(
+            "xdotool", "search", "--classname", "trayer", check=False).strip())
 
     def start(self, command, **options):
         process = subprocess.Popen(command, env=options.pop("env", self.env),
@@ -249,6 +259,23 @@ class LauncherWindowTest(unittest.TestCase):
         cls.session.close()
         shutil.rmtree(cls.folder, ignore_errors=True)
 
+    def make_folder(self, name, settings=None):
+        folder = os.path.join(self.folder, name)
+        os.makedirs(folder)
+        os.symlink(os.path.join(self.work, "dict"), os.path.join(folder, "dict"))
+        with open(os.path.join(folder, "items.vkd"), "wb") as file:
+            file.write(self.items)
+        if settings:
+            with open(os.path.join(folder, "setting.ini"), "w", encoding="utf-8") as file:
+                file.write("[GENERAL]\n" + settings)
+        return folder
+
+    def click_icon(self, icon, button, repeat=1):
+        x, y, width, height = self.session.geometry(icon)
+        self.session.tool("xdotool", "mousemove", str(x + width // 2), str(y + height // 2))
+        self.session.tool("xdotool", "click", "--repeat", str(repeat), "--delay", "80",
+                          str(button))
+
     def settings(self):
         path = os.path.join(self.work, "setting.ini")
         if not os.path.exists(path):
@@ -340,17 +367,14 @@ class LauncherWindowTest(unittest.TestCase):
             icon = wait_for("the tray icon", vostek.tray_icon)
             stays("no greeting", lambda: vostek.balloon() is None, 1.5)
 
-            x, y, width, height = session.geometry(icon)
-            session.tool("xdotool", "mousemove", str(x + width // 2), str(y + height // 2))
-            session.tool("xdotool", "click", "--repeat", "2", "--delay", "80", "1")
+            self.click_icon(icon, 1, repeat=2)
             window = vostek.wait_shown()
             vostek.wait_title(window, POPULAR_TITLE)
             session.key("Escape")
             wait_for("the window to hide", lambda: not session.viewable(window))
 
             # The tray menu's last entry ends the program through the normal exit.
-            session.tool("xdotool", "mousemove", str(x + width // 2), str(y + height // 2))
-            session.tool("xdotool", "click", "3")
+            self.click_icon(icon, 3)
             wait_for("the tray menu", lambda: any(
                 w != icon and session.viewable(w) and session.parent(w) == session.root
                 for w in session.windows(vostek.process.pid)))
@@ -360,6 +384,51 @@ class LauncherWindowTest(unittest.TestCase):
             if vostek.process.poll() is None:
                 vostek.process.kill()
         self.assertEqual(self.settings()["showtool"], "0", "kept from the first run")
+
+    def test_3_without_a_hot_key_the_tray_icon_still_shows_the_window(self):
+        session = self.session
+        folder = self.make_folder("no-hot-key", "hotkey=0\nhelp_start=1\n")
+        vostek = Vostek(session, folder)
+        try:
+            icon = wait_for("the tray icon", vostek.tray_icon)
+            session.key("alt+space")
+            stays("the window hidden", lambda: vostek.main_window() is None, 1.0)
+            self.click_icon(icon, 1, repeat=2)
+            vostek.wait_shown()
+            vostek.process.terminate()  # the session's end runs the normal exit
+            self.assertEqual(vostek.wait_exit(), 1)
+        finally:
+            if vostek.process.poll() is None:
+                vostek.process.kill()
+
+    def test_4_a_tray_that_appears_later_gets_the_icon_and_the_greeting(self):
+        session = self.session
+        folder = self.make_folder("late-tray")
+        session.stop_tray()
+        vostek = Vostek(session, folder)
+        try:
+            # No tray yet: the hot-key works all the same. Nothing on screen tells when
+            # the program is ready, and a press while shown only raises: press until shown.
+            session.tool("xdotool", "mousemove", "500", "400")
+
+            def press_and_look():
+                session.key("alt+space")
+                time.sleep(0.2)
+                return vostek.main_window()
+
+            window = wait_for("the launcher window", press_and_look)
+            session.key("Escape")
+            wait_for("the window to hide", lambda: not session.viewable(window))
+            self.assertIsNone(vostek.balloon())
+
+            session.start_tray()
+            wait_for("the tray icon", vostek.tray_icon)
+            wait_for("the greeting balloon", vostek.balloon)
+            vostek.process.terminate()
+            self.assertEqual(vostek.wait_exit(), 1)
+        finally:
+            if vostek.process.poll() is None:
+                vostek.process.kill()
 
 
 if __name__ == "__main__":
