@@ -12,6 +12,7 @@
 #include "app/qt/vostek_app.h"
 #include "frame/accelerator_keys.h"
 #include "frame/icons.h"
+#include "platform/linux/x11_window_decorations.h"
 #include "resources/accelerators.h"
 #include "resources/command_strings.h"
 #include "resources/menus.h"
@@ -47,6 +48,11 @@ CMainFrame::CMainFrame(QWidget* parent)
   setWindowTitle(QString::fromUtf8(texts::kTemplateTitle));
   setWindowIcon(ApplicationIcon());
   resize(g_settings.width, g_settings.height);
+  // Qt tells an X11 window manager only which functions the window has; the buttons
+  // go away only when the decorations are named as well.
+  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    X11RequestCaptionAndBorderOnly(x11->connection(), static_cast<xcb_window_t>(winId()));
+  }
 
   m_view = new CvostekView(this);
   setCentralWidget(m_view);

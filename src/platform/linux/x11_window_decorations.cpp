@@ -1,0 +1,40 @@
+#include "platform/linux/x11_window_decorations.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// The Motif window-manager hints that window managers read for decorations.
+constexpr std::uint32_t kHintsFunctions = 1U << 0;
+constexpr std::uint32_t kHintsDecorations = 1U << 1;
+constexpr std::uint32_t kFunctionResize = 1U << 1;
+constexpr std::uint32_t kFunctionMove = 1U << 2;
+constexpr std::uint32_t kDecorBorder = 1U << 1;
+constexpr std::uint32_t kDecorResizeHandle = 1U << 2;
+constexpr std::uint32_t kDecorTitle = 1U << 3;
+
+}  // namespace
+
+void X11RequestCaptionAndBorderOnly(xcb_connection_t* connection, xcb_window_t window) {
+  if (connection == nullptr || window == XCB_WINDOW_NONE ||
+      xcb_connection_has_error(connection) != 0) {
+    return;
+  }
+  constexpr char kName[] = "_MOTIF_WM_HINTS";
+  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+      connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
+  if (reply == nullptr) {
+    return;
+  }
+  const xcb_atom_t hintsAtom = reply->atom;
+  std::free(reply);  // NOLINT: xcb allocates with malloc
+  const std::array<std::uint32_t, 5> hints{kHintsFunctions | kHintsDecorations,
+                                           kFunctionResize | kFunctionMove,
+                                           kDecorBorder | kDecorResizeHandle | kDecorTitle, 0, 0};
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, hintsAtom, hintsAtom, 32,
+                      hints.size(), hints.data());
+  xcb_flush(connection);
+}
