@@ -1,4 +1,5 @@
 #include <QImage>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWheelEvent>
@@ -135,6 +136,27 @@ TEST_F(ViewTestWithRows, MouseGestures) {
   QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, RowCenter(1));
   EXPECT_EQ(shell.launched, std::vector<std::string>{"item1"});
   EXPECT_FALSE(view->isVisible());
+}
+
+TEST_F(ViewTestWithRows, AClickOnTheSelectedRowEditsItsNameButADoubleClickLaunches) {
+  FillLaunched(2);
+  ShowView();
+  view->Logic().RefreshList();  // row 0 selected and focused
+  const int pause = QApplication::doubleClickInterval() + 200;
+
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, RowCenter(0));
+  QTest::qWait(pause);
+  QLineEdit* editor = view->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClick(editor, Qt::Key_Escape);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_EQ(view->findChild<QLineEdit*>(), nullptr);
+
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, RowCenter(0));
+  QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, RowCenter(0));
+  EXPECT_EQ(shell.launched, std::vector<std::string>{"item0"});
+  QTest::qWait(pause);
+  EXPECT_EQ(view->findChild<QLineEdit*>(), nullptr);  // no editor left on the hidden list
 }
 
 TEST_F(ViewTestWithRows, MiddleClickOnEmptySpaceClearsTheSelectionAndOpensNothing) {
