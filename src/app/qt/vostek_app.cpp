@@ -29,7 +29,7 @@ std::string FileMessage(const char* format, const std::string& path, const std::
 
 CvostekApp::CvostekApp(std::string folder, std::string lockPath)
     : m_folder(std::move(folder)), m_lockPath(std::move(lockPath)) {
-#ifndef QT_NO_SESSIONMANAGER
+#if QT_CONFIG(sessionmanager)
   connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
           [this](QSessionManager&) { OnEndSession(); });
 #endif
