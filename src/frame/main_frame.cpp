@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -50,8 +51,9 @@ CMainFrame::CMainFrame(QWidget* parent)
   resize(g_settings.width, g_settings.height);
   // Qt tells an X11 window manager only which functions the window has; the buttons
   // go away only when the decorations are named as well.
+  const WId window = winId();  // created now, so the frame is known as early as can be
   if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-    X11RequestCaptionAndBorderOnly(x11->connection(), static_cast<xcb_window_t>(winId()));
+    X11RequestCaptionAndBorderOnly(x11->connection(), static_cast<xcb_window_t>(window));
   }
 
   m_view = new CvostekView(this);
@@ -208,7 +210,9 @@ void CMainFrame::OnViewToolbar() {
 
 void CMainFrame::OnShow() {
   if (!isVisible()) {
-    MoveToCursor(this);
+    ApplyOuterSizeOnce();  // where the frame is known before mapping
+    m_showCursor = QCursor::pos();
+    MoveToCursor(this, m_showCursor, frameGeometry().size());
     show();
     // The list knows how many rows fit only once it is laid out, which a hidden window
     // is not; nothing is painted before this returns, so the old rows never show.
@@ -249,6 +253,11 @@ bool CMainFrame::ApplyOuterSizeOnce() {
   }
   m_outerSizeApplied = true;
   const QSize wanted(g_settings.width, g_settings.height);
+  if (isVisible()) {
+    // An X11 window manager frames the window only once it is mapped, so the first
+    // showing was centred without the frame; centred again now that it is known.
+    MoveToCursor(this, m_showCursor, wanted);
+  }
   if (frame == wanted) {
     return false;
   }

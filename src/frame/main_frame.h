@@ -70,4 +70,5 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<GlobalHotKey> m_hotKey;
   std::unique_ptr<TrayIcon> m_tray;
   bool m_outerSizeApplied = false;  // the saved outer size was met once the frame was known
+  QPoint m_showCursor;              // where the cursor was when the window was last shown
 };

@@ -1,16 +1,14 @@
 #include "tray/move_to_cursor.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 #include "tray/window_placement.h"
 
-void MoveToCursor(QWidget* window) {
+void MoveToCursor(QWidget* window, const QPoint& cursor, const QSize& size) {
   const QScreen* primary = QGuiApplication::primaryScreen();
   if (primary != nullptr) {
-    window->move(PlaceAtCursor(QCursor::pos(), window->frameGeometry().size(),
-                               primary->availableGeometry()));
+    window->move(PlaceAtCursor(cursor, size, primary->availableGeometry()));
   }
 }

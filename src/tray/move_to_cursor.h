@@ -1,7 +1,9 @@
 #pragma once
 
+class QPoint;
+class QSize;
 class QWidget;
 
-// Moves a top-level window so that it is centred on the mouse cursor inside the
+// Moves a top-level window of outer `size` so that it is centred on `cursor` inside the
 // primary screen's work area (see PlaceAtCursor).
-void MoveToCursor(QWidget* window);
+void MoveToCursor(QWidget* window, const QPoint& cursor, const QSize& size);
