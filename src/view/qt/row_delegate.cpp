@@ -28,5 +28,11 @@ void RowDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
   if (line == nullptr || !index.isValid()) {
     return;
   }
+  // An edit that changes nothing must not rewrite the name: a stored name that is not
+  // valid UTF-8 is shown with replacement characters, and taking the shown text back
+  // would lose its bytes.
+  if (line->text() == index.data(Qt::EditRole).toString()) {
+    return;
+  }
   m_onEndEdit(index.row(), line->text().toStdString());
 }

@@ -5,9 +5,9 @@
 #include <string>
 
 // Draws the rows at one fixed height and as wide as the list (the one column fills the
-// width; long names are cut with an ellipsis), and hands the end of an in-place edit to
-// `onEndEdit` instead of writing the text into the row: the row shows a new name only
-// when the view logic sets it.
+// width; long names are cut with an ellipsis), and hands the end of an in-place edit that
+// changed the text to `onEndEdit` instead of writing the text into the row: the row shows
+// a new name only when the view logic sets it.
 class RowDelegate : public QStyledItemDelegate {
   Q_OBJECT
 

@@ -108,6 +108,25 @@ TEST_F(ViewKeysTest, CancelledOrEmptyEditKeepsTheNameAndTheRow) {
   EXPECT_EQ(data.GetItem(0)->GetName(), "  ");  // blanks are a name as typed
 }
 
+TEST_F(ViewKeysTest, AnUnchangedEditKeepsTheBytesOfANameThatIsNotUtf8) {
+  const std::string shiftJis = "\x83\x81\x83\x82.txt";  // "メモ.txt" from a Windows build
+  data.GetItem(2)->SetName(shiftJis);
+  view->Logic().RefreshList();
+  ShowView();
+  QLineEdit* editor = OpenEditor(2);
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(data.GetItem(2)->GetName(), shiftJis);
+
+  editor = OpenEditor(2);
+  ASSERT_NE(editor, nullptr);
+  editor->setText(QStringLiteral("memo.txt"));
+  QTest::keyClick(editor, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(data.GetItem(2)->GetName(), "memo.txt");
+}
+
 TEST_F(ViewKeysTest, RenameGroupAsksForTheNameAndTrimsIt) {
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<CTextDialog*>(QApplication::activeModalWidget());
