@@ -1,6 +1,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include "view/qt/dropped_urls.h"
@@ -108,6 +110,28 @@ TEST_F(DropTest, TheMoveActionIsNeverAccepted) {
   EXPECT_EQ(Enter(*mime, Qt::MoveAction | Qt::LinkAction), Qt::LinkAction);
   EXPECT_EQ(Drop(*mime, Qt::MoveAction | Qt::LinkAction), Qt::LinkAction);
   EXPECT_EQ(data.GetItemCount(), 3);
+}
+
+TEST_F(DropTest, TheDesktopMakesItemsOfDroppedFiles) {
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("議事録 one.txt"));
+  QFile create(file);
+  ASSERT_TRUE(create.open(QIODevice::WriteOnly));
+  create.close();
+  CvostekView desktopView;  // the real desktop underneath
+
+  std::unique_ptr<QMimeData> mime = UrlData({QUrl::fromLocalFile(file)});
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(desktopView.viewport(), &enter);
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(desktopView.viewport(), &drop);
+
+  ASSERT_EQ(data.GetItemCount(), 1);
+  const VostekItem* item = data.GetItem(0);
+  EXPECT_EQ(item->GetName(), "議事録 one.txt");
+  EXPECT_EQ(PathFromIdList(item->GetPidl()), file.toStdString());
+  EXPECT_EQ(desktopView.count(), 1);
+  EXPECT_FALSE(desktopView.item(0)->icon().isNull());
 }
 
 TEST_F(DropTest, UrlsBecomeAParentFolderAndOneChildEach) {
