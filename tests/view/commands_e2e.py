@@ -150,11 +150,13 @@ class Desktop:
                                 text=True, timeout=TIMEOUT)
         return result.stdout.strip()
 
+    def visible_windows(self, pid):
+        """Window id -> title of every visible window of the process."""
+        return {window: self.xdotool("getwindowname", window)
+                for window in self.xdotool("search", "--onlyvisible", "--pid", str(pid)).split()}
+
     def visible_titles(self, pid):
-        titles = []
-        for window in self.xdotool("search", "--onlyvisible", "--pid", str(pid)).split():
-            titles.append(self.xdotool("getwindowname", window))
-        return titles
+        return list(self.visible_windows(pid).values())
 
     def close(self):
         for process in reversed(self.processes):
@@ -273,7 +275,11 @@ class CommandsTest(unittest.TestCase):
         self.assertTrue(wait_until(shown),
                         f"window titled {title!r} not shown; visible: {self.titles()}\n"
                         + self.diagnostics())
-        time.sleep(0.3)  # let the window take the keyboard focus
+        # Keys go to the focused window: wait for the shown one to take the focus (where
+        # it never reports it, the pointer inside it still gets the keys there).
+        windows = [w for w, name in self.desktop.visible_windows(self.program.pid).items()
+                   if name == title]
+        wait_until(lambda: self.desktop.xdotool("getwindowfocus") in windows, timeout=3.0)
 
     def press(self, key, title):
         self.desktop.xdotool("key", key)
