@@ -33,6 +33,32 @@ void ShowGroup(int group) {
   g_curGroup = group;
 }
 
+// Places in the view cycle are numbered from 0: the popular view (when on), the recent
+// view (when on), then groups 0 to n - 1.
+int AutomaticViewsInCycle() {
+  return (g_settings.popular != 0 ? 1 : 0) + (g_settings.recent != 0 ? 1 : 0);
+}
+
+int CyclePlaceShown() {
+  if (g_viewMode == VIEW_POPULAR) {
+    return 0;
+  }
+  if (g_viewMode == VIEW_RECENT) {
+    return g_settings.popular != 0 ? 1 : 0;
+  }
+  return AutomaticViewsInCycle() + g_curGroup;
+}
+
+void ShowCyclePlace(int place) {
+  if (place == 0 && g_settings.popular != 0) {
+    g_viewMode = VIEW_POPULAR;
+  } else if (place < AutomaticViewsInCycle()) {
+    g_viewMode = VIEW_RECENT;
+  } else {
+    ShowGroup(place - AutomaticViewsInCycle());
+  }
+}
+
 }  // namespace
 
 void LauncherView::OnGroupNew() {
@@ -95,50 +121,20 @@ void LauncherView::OnGroupRename() {
 }
 
 void LauncherView::OnGroupNext() {
-  const int groups = g_data->GetGroupCount();
-  if (g_viewMode == VIEW_POPULAR) {
-    if (g_settings.recent != 0) {
-      g_viewMode = VIEW_RECENT;
-    } else {
-      ShowGroup(0);
-    }
-  } else if (g_viewMode == VIEW_RECENT) {
-    ShowGroup(0);
-  } else if (g_curGroup < groups - 1) {
-    ShowGroup(g_curGroup + 1);
-  } else if (g_settings.popular != 0) {
-    g_viewMode = VIEW_POPULAR;
-  } else if (g_settings.recent != 0) {
-    g_viewMode = VIEW_RECENT;
-  } else if (groups > 1) {
-    ShowGroup(0);
-  } else {
-    return;  // the cycle has one member
-  }
-  RefreshList();
+  StepCycle(+1);
 }
 
 void LauncherView::OnGroupPrev() {
-  const int groups = g_data->GetGroupCount();
-  if (g_viewMode == VIEW_POPULAR) {
-    ShowGroup(groups - 1);
-  } else if (g_viewMode == VIEW_RECENT) {
-    if (g_settings.popular != 0) {
-      g_viewMode = VIEW_POPULAR;
-    } else {
-      ShowGroup(groups - 1);
-    }
-  } else if (g_curGroup > 0) {
-    ShowGroup(g_curGroup - 1);
-  } else if (g_settings.recent != 0) {
-    g_viewMode = VIEW_RECENT;
-  } else if (g_settings.popular != 0) {
-    g_viewMode = VIEW_POPULAR;
-  } else if (groups > 1) {
-    ShowGroup(groups - 1);
-  } else {
-    return;  // the cycle has one member
+  StepCycle(-1);
+}
+
+// Switching to an automatic view keeps g_curGroup; the search text stays either way.
+void LauncherView::StepCycle(int direction) {
+  const int places = AutomaticViewsInCycle() + g_data->GetGroupCount();
+  if (places <= 1) {
+    return;  // nothing to step to, and nothing to rebuild
   }
+  ShowCyclePlace((CyclePlaceShown() + direction + places) % places);
   RefreshList();
 }
 

@@ -118,6 +118,8 @@ class LauncherView {
   bool RunCommand(int id);
 
  private:
+  void StepCycle(int direction);  // +1 next, -1 previous
+
   ListControl& m_list;
   ViewHost& m_host;
   MigemoDictionary& m_dictionary;
