@@ -83,8 +83,9 @@ CvostekView::CvostekView(ItemShell* shell, QWidget* parent)
 }
 
 CvostekView::~CvostekView() {
-  // An open editor commits when it loses the focus on the way out; by then there is no
-  // logic left to take the name.
+  // The rows go after this body: no selection news for a frame that may be half gone,
+  // and an open editor that commits on losing the focus finds no logic to take the name.
+  blockSignals(true);
   m_logic.reset();
 }
 
