@@ -1,4 +1,5 @@
-// The view's items on the real desktop: the shell operations of VostekItem and VostekData.
+// The view's items on this desktop: the shell operations of VostekItem and VostekData,
+// which the platform layer supplies.
 
 #include "app/globals.h"
 #include "store/vostek_data.h"
