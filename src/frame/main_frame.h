@@ -27,7 +27,6 @@ class CMainFrame : public QMainWindow {
   CvostekView* View() const { return m_view; }
   QToolBar* ToolBar() const { return m_wndToolBar; }
   TrayIcon* Tray() const { return m_tray.get(); }
-  GlobalHotKey* HotKey() const { return m_hotKey.get(); }
   // The menu bar's entry of a command.
   QAction* MenuAction(int id) const;
   // The toolbar's button of a command.

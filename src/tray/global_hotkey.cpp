@@ -22,10 +22,6 @@ GlobalHotKey::~GlobalHotKey() {
   }
 }
 
-bool GlobalHotKey::IsRegistered() const {
-  return m_grab && m_grab->IsGrabbed();
-}
-
 bool GlobalHotKey::nativeEventFilter(const QByteArray& eventType, void* message,
                                      qintptr* /*result*/) {
   if (eventType != "xcb_generic_event_t" || !m_grab ||

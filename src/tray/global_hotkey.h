@@ -17,8 +17,6 @@ class GlobalHotKey : public QObject, public QAbstractNativeEventFilter {
   GlobalHotKey(int virtualKey, int modFlags, QObject* parent = nullptr);
   ~GlobalHotKey() override;
 
-  bool IsRegistered() const;
-
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
  signals:
