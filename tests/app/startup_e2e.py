@@ -4,11 +4,11 @@ import os
 import re
 import signal
 import subprocess
-import tempfile
-import time
+import sys
 import unittest
 
-BIN = os.environ.get("VOSTEK_BIN", "build/vostek")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from vostek_e2e import BIN, LOCK_NAME, TIMEOUT, WorkArea, holds_open, wait_until  # noqa: E402
 
 DEFAULT_COLLECTION = bytes.fromhex(
     "01 00 0d e3 82 b0 e3 83 ab e3 83 bc e3 83 97 30 00 00")
@@ -17,25 +17,13 @@ TWO_GROUPS = bytes.fromhex(
 DEFAULT_SETTINGS = (
     b"[GENERAL]\npopular=1\nrecent=0\nstaygroup=0\nshowicon=1\nshowtool=1\n"
     b"hotkey=32\nhotkeyMask=1\nwidth=200\nheight=220\nhelp_start=0\ng_autohide=0\n")
-LOCK_NAME = "letsgosoundingourheels"
-TIMEOUT = 10.0
-
-
-def wait_until(condition, timeout=TIMEOUT):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if condition():
-            return True
-        time.sleep(0.02)
-    return False
 
 
 class StartupTest(unittest.TestCase):
     def setUp(self):
-        self._data = tempfile.TemporaryDirectory(prefix="vostek-e2e-")
-        self._runtime = tempfile.TemporaryDirectory(prefix="vostek-run-")
-        self.data = self._data.name
-        self.runtime = self._runtime.name
+        self.area = WorkArea()
+        self.addCleanup(self.area.cleanup)
+        self.data = self.area.folder("data")
         self.processes = []
 
     def tearDown(self):
@@ -45,25 +33,19 @@ class StartupTest(unittest.TestCase):
             process.wait()
             process.stdout.close()
             process.stderr.close()
-        self._data.cleanup()
-        self._runtime.cleanup()
 
     def env(self):
-        env = dict(os.environ)
-        env.update(QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=self.runtime,
-                   HOME=self.runtime)
-        return env
+        return dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=self.area.runtime,
+                    HOME=self.area.folder("home"))
 
     def path(self, name):
         return os.path.join(self.data, name)
 
     def read(self, name):
-        with open(self.path(name), "rb") as f:
-            return f.read()
+        return self.area.read(self.path(name))
 
     def write(self, name, content):
-        with open(self.path(name), "wb") as f:
-            f.write(content)
+        self.area.write(self.path(name), content)
 
     def start(self, env=None):
         process = subprocess.Popen([BIN], cwd=self.data, env=env or self.env(),
@@ -71,36 +53,14 @@ class StartupTest(unittest.TestCase):
         self.processes.append(process)
         return process
 
-    def holds_lock(self, process, lock_path):
-        """True once the process has the lock file open: its signal handling is set up
-        by then, so a signal from here on takes the normal exit."""
-        try:
-            fds = os.listdir(f"/proc/{process.pid}/fd")
-        except FileNotFoundError:
-            return False
-        for fd in fds:
-            try:
-                if os.readlink(f"/proc/{process.pid}/fd/{fd}") == lock_path:
-                    return True
-            except OSError:
-                pass
-        return False
-
     def start_running(self, env=None, lock_path=None):
         process = self.start(env)
-        lock_path = lock_path or os.path.join(self.runtime, LOCK_NAME)
+        lock_path = lock_path or self.area.lock
         self.assertTrue(wait_until(lambda: process.poll() is not None
-                                   or self.holds_lock(process, lock_path)))
+                                   or holds_open(process.pid, lock_path)))
         if process.poll() is not None:
             self.fail(f"ended with {process.returncode}: {process.stderr.read()!r}")
         return process
-
-    @staticmethod
-    def signal_until_ended(process):
-        if process.poll() is not None:
-            return True
-        process.send_signal(signal.SIGTERM)
-        return False
 
     def end(self, process, signal_number=signal.SIGTERM):
         process.send_signal(signal_number)
@@ -156,15 +116,14 @@ class StartupTest(unittest.TestCase):
             self.assertEqual(len(ended), 1)
             self.assertEqual(ended[0].returncode, 1)
             self.assertEqual(len(running), 1)
-            self.assertTrue(wait_until(lambda: self.holds_lock(
-                running[0], os.path.join(self.runtime, LOCK_NAME))))
+            self.assertTrue(wait_until(lambda: holds_open(running[0].pid, self.area.lock)))
             self.assertEqual(self.end(running[0]), 1)
 
     def test_without_a_runtime_folder_the_lock_goes_to_the_temp_folder(self):
         env = self.env()
         del env["XDG_RUNTIME_DIR"]
-        env["TMPDIR"] = self.runtime
-        lock_path = os.path.join(self.runtime, f"{LOCK_NAME}-{os.getuid()}")
+        env["TMPDIR"] = self.area.runtime
+        lock_path = os.path.join(self.area.runtime, f"{LOCK_NAME}-{os.getuid()}")
         first = self.start_running(env, lock_path)
         second = self.start(env)
         self.assertEqual(second.wait(TIMEOUT), 1)
@@ -187,8 +146,15 @@ class StartupTest(unittest.TestCase):
         process = self.start_running()
         process.send_signal(signal.SIGTERM)
         self.assertTrue(wait_until(lambda: os.path.exists(self.path("setting.ini"))))
+
         # The failure is on screen now; a further signal closes it and ends the process.
-        self.assertTrue(wait_until(lambda: self.signal_until_ended(process)))
+        def signal_until_ended():
+            if process.poll() is not None:
+                return True
+            process.send_signal(signal.SIGTERM)
+            return False
+
+        self.assertTrue(wait_until(signal_until_ended))
         self.assertEqual(process.returncode, 1)
         self.assertEqual(self.read("items.vkd"), TWO_GROUPS)
         self.assertIn(b"\nwidth=200\n", self.read("setting.ini"))
