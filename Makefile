@@ -17,10 +17,10 @@ build: deps
 run: build
 	scripts/run-vostek
 
-# The plain build (with the end-to-end tests on a real X server), then the whole
-# unit suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then a few
-# seconds of each fuzz target.
-test: deps test-plain test-sanitize fuzz-run
+# The plain build (with the end-to-end tests on a real X server), a few seconds of each
+# fuzz target, then the whole unit suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+test: deps test-plain fuzz-run test-sanitize
 
 test-plain: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)
