@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/message_box.h"
 #include "resources/command_ids.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
+#include "support/test_globals.h"
 #include "tray/tray_icon.h"
 #include "tray/window_placement.h"
 #include "view/launcher_view.h"
@@ -30,40 +30,18 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// A collection of its own, the settings at their defaults (greeting already seen) and
-// messages recorded instead of shown, around a frame made by each test.
+// The test's own globals (the greeting already seen, the popular view shown) around a
+// frame made by each test.
 class MainFrameTest : public testing::Test {
  protected:
-  void SetUp() override {
-    m_savedData = g_data;
-    g_data = &data;
-    data.InitDefault();
-    g_settings = Settings{};
+  MainFrameTest() {
     g_settings.help_start = 1;
     g_viewMode = VIEW_POPULAR;
-    g_curGroup = 0;
-    m_savedHandler =
-        SetMessageBoxHandler([this](const std::string& text, MessageButtons, MessageIcon) {
-          messages.push_back(text);
-          return true;
-        });
   }
 
-  void TearDown() override {
-    frame.reset();
-    SetMessageBoxHandler(m_savedHandler);
-    g_data = m_savedData;
-  }
+  void TearDown() override { frame.reset(); }
 
   void MakeFrame() { frame = std::make_unique<CMainFrame>(); }
-
-  void AddItem(const std::string& name, int group, std::uint32_t order) {
-    auto item = std::make_unique<VostekItem>();
-    item->SetName(name);
-    item->SetGroup(group);
-    item->SetOrder(order);
-    data.AppendItem(std::move(item));
-  }
 
   void Show() {
     frame->OnShow();
@@ -91,13 +69,9 @@ class MainFrameTest : public testing::Test {
 
   std::string Title() const { return frame->windowTitle().toStdString(); }
 
-  VostekData data;
+  TestGlobals globals;
+  VostekData& data = globals.data;
   std::unique_ptr<CMainFrame> frame;
-  std::vector<std::string> messages;
-
- private:
-  VostekData* m_savedData = nullptr;
-  MessageBoxHandler m_savedHandler;
 };
 
 TEST_F(MainFrameTest, MenuBarHoldsTheThreeMenusWithTheirExactTexts) {
@@ -257,7 +231,7 @@ TEST_F(MainFrameTest, ToolbarButtonsFollowTheEnablingRules) {
     EXPECT_FALSE(frame->ToolBarAction(id)->isEnabled()) << id;
   }
 
-  AddItem("メモ帳", 0, 0);
+  AppendItem(data, "メモ帳");
   frame->MenuAction(ID_VIEW_POPULAR)->trigger();  // popular on: the cycle has two stops
   frame->View()->Logic().RefreshList();           // row 0 selected
   for (const int id : {ID_ITEM_LAUNCH, ID_ITEM_OPENFOLDER, ID_ITEM_UP, ID_ITEM_DOWN, ID_GROUP_PREV,
@@ -315,7 +289,7 @@ TEST_F(MainFrameTest, AcceleratorsRunTheirCommandsThroughTheRules) {
   QTest::keyClick(list, Qt::Key_Return);
   QTest::keyClick(list, Qt::Key_Delete);
   QTest::keyClick(list, Qt::Key_F2);
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(globals.messages.shown.empty());
   EXPECT_TRUE(frame->isVisible());
 
   QTest::keyClick(list, Qt::Key_Escape);
@@ -326,7 +300,7 @@ TEST_F(MainFrameTest, KeysForTheNameEditorNeverReachTheAccelerators) {
   g_settings.popular = 0;
   g_viewMode = VIEW_GROUP;
   data.AddGroup("二");
-  AddItem("メモ帳", 0, 0);
+  AppendItem(data, "メモ帳");
   MakeFrame();
   Show();
   QTest::keyClick(frame->View(), Qt::Key_F2);
@@ -348,7 +322,7 @@ TEST_F(MainFrameTest, KeysForTheNameEditorNeverReachTheAccelerators) {
   QCoreApplication::processEvents();        // the editor commits once the key is done
   EXPECT_EQ(data.GetItem(0)->GetName(), "メモX");
   EXPECT_EQ(data.GetItem(0)->GetCount(), 0u);
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(globals.messages.shown.empty());
   EXPECT_TRUE(frame->isVisible());
 
   QTest::keyClick(frame->View(), Qt::Key_F2);
@@ -378,8 +352,8 @@ TEST_F(MainFrameTest, ShowingPlacesTheWindowAtTheCursorAndASecondShowOnlyRaises)
 
 TEST_F(MainFrameTest, ShowingFillsOnePageOfThePopularViewAtTheWindowsSize) {
   for (int i = 0; i < 40; ++i) {
-    AddItem("項目" + std::to_string(i), 0, static_cast<std::uint32_t>(i));
-    data.GetItem(i)->RecordLaunch(1700000000 + i);
+    AppendItem(data, "項目" + std::to_string(i), 0, static_cast<std::uint32_t>(i), 1,
+               1700000000 + i);
   }
   MakeFrame();
   Show();

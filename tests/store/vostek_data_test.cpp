@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/invalid_arg.h"
+#include "support/test_globals.h"
 
 namespace {
 
@@ -15,22 +16,13 @@ std::vector<std::string> GroupNames(const VostekData& data) {
   return names;
 }
 
-VostekItem* AppendNamed(VostekData& data, const std::string& name, int group) {
-  auto item = std::make_unique<VostekItem>();
-  item->SetName(name);
-  item->SetGroup(group);
-  VostekItem* raw = item.get();
-  data.AppendItem(std::move(item));
-  return raw;
-}
-
 TEST(VostekDataTest, ItemsAreAddedFoundAndHandedBack) {
   VostekData data;
   EXPECT_EQ(data.GetGroupCount(), 0);  // no default until asked
   EXPECT_TRUE(data.IsEmpty());
-  VostekItem* a = AppendNamed(data, "a", 0);
-  VostekItem* b = AppendNamed(data, "b", 0);
-  VostekItem* c = AppendNamed(data, "c", 0);
+  VostekItem* a = AppendItem(data, "a", 0);
+  VostekItem* b = AppendItem(data, "b", 0);
+  VostekItem* c = AppendItem(data, "c", 0);
   EXPECT_EQ(data.FindItem(b), 1);
   VostekItem stranger;
   EXPECT_EQ(data.FindItem(&stranger), -1);
@@ -47,7 +39,7 @@ TEST(VostekDataTest, ItemsAreAddedFoundAndHandedBack) {
 TEST(VostekDataTest, BadIndexesThrowAndChangeNothing) {
   VostekData data;
   data.InitDefault();
-  AppendNamed(data, "a", 0);
+  AppendItem(data, "a", 0);
   EXPECT_THROW(data.GetItem(1), InvalidArgException);
   EXPECT_THROW(data.GetItem(-1), InvalidArgException);
   EXPECT_THROW(data.RemoveItemAt(1), InvalidArgException);
@@ -70,7 +62,7 @@ TEST(VostekDataTest, GroupsChangeByNameAndIndexOnly) {
   data.AddGroup("one");
   data.AddGroup("two");
   data.SetGroupName(2, "zwei");
-  VostekItem* item = AppendNamed(data, "in two", 2);
+  VostekItem* item = AppendItem(data, "in two", 2);
   data.RemoveGroup(1);
   EXPECT_EQ(GroupNames(data), (std::vector<std::string>{"グループ0", "zwei"}));
   EXPECT_EQ(item->GetGroup(), 2);  // the caller renumbers items, not the collection

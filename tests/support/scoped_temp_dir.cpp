@@ -1,6 +1,7 @@
 #include "support/scoped_temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -41,6 +42,11 @@ void WriteTestFile(const std::string& path, const std::string& content) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << content;
   EXPECT_TRUE(out.good()) << "cannot write " << path;
+}
+
+void WriteTestFile(const std::string& path, const std::string& content, unsigned mode) {
+  WriteTestFile(path, content);
+  EXPECT_EQ(::chmod(path.c_str(), mode), 0) << "cannot set the mode of " << path;
 }
 
 bool TestFileExists(const std::string& path) {

@@ -33,4 +33,5 @@ class ScopedCurrentDir {
 // Whole-file helpers for tests; they fail the test on an I/O error.
 std::string ReadTestFile(const std::string& path);
 void WriteTestFile(const std::string& path, const std::string& content);
+void WriteTestFile(const std::string& path, const std::string& content, unsigned mode);
 bool TestFileExists(const std::string& path);

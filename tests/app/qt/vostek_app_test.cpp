@@ -14,6 +14,7 @@
 #include "frame/main_frame.h"
 #include "store/vostek_data.h"
 #include "support/scoped_temp_dir.h"
+#include "support/test_globals.h"
 
 namespace {
 
@@ -33,17 +34,7 @@ void RunInEventLoop(const std::function<void()>& scenario) {
 
 class VostekAppTest : public testing::Test {
  protected:
-  VostekAppTest() {
-    g_settings = Settings{};
-    g_viewMode = VIEW_GROUP;
-    g_curGroup = 7;
-    m_previousHandler =
-        SetMessageBoxHandler([this](const std::string& text, MessageButtons, MessageIcon) {
-          m_messages.push_back(text);
-          return true;
-        });
-  }
-  ~VostekAppTest() override { SetMessageBoxHandler(m_previousHandler); }
+  VostekAppTest() { g_curGroup = 7; }
 
   std::string File(const char* name) const { return m_dir.File(name); }
   std::string Read(const char* name) const { return ReadTestFile(File(name)); }
@@ -52,8 +43,8 @@ class VostekAppTest : public testing::Test {
   ScopedTempDir m_dir;
   ScopedTempDir m_runtime;
   std::string m_lockPath = m_runtime.File("letsgosoundingourheels");
-  std::vector<std::string> m_messages;
-  MessageBoxHandler m_previousHandler;
+  TestGlobals m_globals;
+  const std::vector<MessageRecorder::Message>& m_messages = m_globals.messages.shown;
 };
 
 }  // namespace
@@ -139,7 +130,7 @@ TEST_F(VostekAppTest, ALockThatCannotBeMadeIsReportedAndWritesNothing) {
   CvostekApp app(m_dir.Path(), m_runtime.File("missing-folder/lock"));
   EXPECT_FALSE(app.InitInstance());
   ASSERT_EQ(m_messages.size(), 1u);
-  EXPECT_NE(m_messages[0].find("missing-folder/lock"), std::string::npos);
+  EXPECT_NE(m_messages[0].text.find("missing-folder/lock"), std::string::npos);
   EXPECT_EQ(app.ExitInstance(), 1);
   EXPECT_FALSE(Exists("setting.ini"));
   EXPECT_FALSE(Exists("items.vkd"));
@@ -155,7 +146,7 @@ TEST_F(VostekAppTest, ADamagedCollectionIsKeptAndReportedOnceTheLoopRuns) {
 
   RunInEventLoop([&app] { QTimer::singleShot(0, &app, &CvostekApp::RequestExit); });
   ASSERT_EQ(m_messages.size(), 1u);
-  EXPECT_NE(m_messages[0].find("items.vkd.broken"), std::string::npos);
+  EXPECT_NE(m_messages[0].text.find("items.vkd.broken"), std::string::npos);
 
   app.ExitInstance();
   EXPECT_EQ(Read("items.vkd.broken"), damaged);
@@ -181,8 +172,8 @@ TEST_F(VostekAppTest, AFailedCollectionSaveKeepsTheOldFileAndSaysWhy) {
   EXPECT_EQ(Read("items.vkd"), saved);
   EXPECT_NE(Read("setting.ini").find("width=999\n"), std::string::npos);
   ASSERT_EQ(m_messages.size(), 1u);
-  EXPECT_NE(m_messages[0].find("items.vkd"), std::string::npos);
-  EXPECT_NE(m_messages[0].find('\n'), std::string::npos);  // followed by the system's text
+  EXPECT_NE(m_messages[0].text.find("items.vkd"), std::string::npos);
+  EXPECT_NE(m_messages[0].text.find('\n'), std::string::npos);  // followed by the system's text
 }
 
 TEST_F(VostekAppTest, TheEndOfTheSessionWritesAtOnceAndEndsTheLoop) {

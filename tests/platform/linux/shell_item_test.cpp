@@ -14,19 +14,12 @@
 #include "store/image_list.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
+#include "support/test_globals.h"
 
 namespace {
 
-using shell_test::TempFolder;
-using shell_test::WriteFile;
-
-// Fills an item the way a drop of `name` from `folder` does.
-void InitFromDrop(VostekItem& item, const std::string& folder, const std::string& name,
-                  std::int32_t group = 0, std::uint32_t order = 0) {
-  const IdListPtr parent = IdListFromPath(folder);
-  const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, name);
-  item.InitFromShell(parent.get(), child.get(), group, order);
-}
+using shell_test::InitFromDrop;
+using shell_test::InitFromUri;
 
 class RecordingImageList : public ImageList {
  public:
@@ -58,14 +51,14 @@ class ScopedLanguage {
 };
 
 TEST(ShellItem, DroppedFilesKeepTheirListAndShowTheirName) {
-  TempFolder folder;
-  WriteFile(folder / "report.txt", "text");
-  mkdir((folder / "photos").c_str(), 0755);
+  ScopedTempDir folder;
+  WriteTestFile(folder.File("report.txt"), "text");
+  mkdir((folder.File("photos")).c_str(), 0755);
 
   VostekItem item;
-  InitFromDrop(item, folder.Path(), "report.txt", 3, 7);
+  InitFromDrop(item, folder.File("report.txt"), 3, 7);
   EXPECT_EQ(item.GetName(), "report.txt");
-  EXPECT_EQ(PathFromIdList(item.GetPidl()), folder / "report.txt");
+  EXPECT_EQ(PathFromIdList(item.GetPidl()), folder.File("report.txt"));
   EXPECT_EQ(item.GetCount(), 0u);
   EXPECT_EQ(item.GetLastTime(), 0);
   EXPECT_EQ(item.GetGroup(), 3);
@@ -73,59 +66,60 @@ TEST(ShellItem, DroppedFilesKeepTheirListAndShowTheirName) {
   EXPECT_EQ(item.GetIcon(), 0);
 
   VostekItem again;  // filling twice must not leak or keep the old target
-  InitFromDrop(again, folder.Path(), "report.txt");
-  InitFromDrop(again, folder.Path(), "photos");
+  InitFromDrop(again, folder.File("report.txt"));
+  InitFromDrop(again, folder.File("photos"));
   EXPECT_EQ(again.GetName(), "photos");
-  EXPECT_EQ(PathFromIdList(again.GetPidl()), folder / "photos");
+  EXPECT_EQ(PathFromIdList(again.GetPidl()), folder.File("photos"));
 }
 
 TEST(ShellItem, ShortcutsKeepTheirOwnNameAndTakeTheTarget) {
-  TempFolder folder;
-  WriteFile(folder / "report.txt", "text");
-  ASSERT_EQ(symlink("report.txt", (folder / "link to report").c_str()), 0);
-  WriteFile(folder / "site.desktop",
-            "[Desktop Entry]\nType=Link\nName=Site\nName[ja]=サイト\nURL=https://example.org\n");
-  WriteFile(folder / "broken.desktop", "garbage");
+  ScopedTempDir folder;
+  WriteTestFile(folder.File("report.txt"), "text");
+  ASSERT_EQ(symlink("report.txt", (folder.File("link to report")).c_str()), 0);
+  WriteTestFile(
+      folder.File("site.desktop"),
+      "[Desktop Entry]\nType=Link\nName=Site\nName[ja]=サイト\nURL=https://example.org\n");
+  WriteTestFile(folder.File("broken.desktop"), "garbage");
 
   VostekItem link;
-  InitFromDrop(link, folder.Path(), "link to report");
+  InitFromDrop(link, folder.File("link to report"));
   EXPECT_EQ(link.GetName(), "link to report");
-  EXPECT_EQ(PathFromIdList(link.GetPidl()), folder / "report.txt");
+  EXPECT_EQ(PathFromIdList(link.GetPidl()), folder.File("report.txt"));
 
   VostekItem site;
   {
     ScopedLanguage english("en_US");
-    InitFromDrop(site, folder.Path(), "site.desktop");
+    InitFromDrop(site, folder.File("site.desktop"));
     EXPECT_EQ(site.GetName(), "Site");
   }
   {
     ScopedLanguage japanese("ja_JP.UTF-8");
-    InitFromDrop(site, folder.Path(), "site.desktop");
+    InitFromDrop(site, folder.File("site.desktop"));
     EXPECT_EQ(site.GetName(), "サイト");
   }
   EXPECT_EQ(UriFromIdList(site.GetPidl()), "https://example.org");
 
   VostekItem broken;
-  InitFromDrop(broken, folder.Path(), "broken.desktop");
+  InitFromDrop(broken, folder.File("broken.desktop"));
   EXPECT_EQ(broken.GetName(), "broken.desktop") << "the file's own name stands in";
   EXPECT_EQ(broken.GetPidl(), nullptr);
 }
 
 TEST(ShellItem, NamesThatCannotBeHadOrAreNotUtf8) {
-  TempFolder folder;
+  ScopedTempDir folder;
   const std::string raw = "caf\xe9 menu.txt";
-  WriteFile(folder / raw, "text");
+  WriteTestFile(folder.File(raw), "text");
 
   VostekItem odd;
-  InitFromDrop(odd, folder.Path(), raw);
+  InitFromDrop(odd, folder.File(raw));
   EXPECT_TRUE(g_utf8_validate(odd.GetName().c_str(), -1, nullptr)) << odd.GetName();
   EXPECT_NE(odd.GetName().find("caf"), std::string::npos);
-  EXPECT_EQ(PathFromIdList(odd.GetPidl()), folder / raw) << "the list keeps the raw bytes";
+  EXPECT_EQ(PathFromIdList(odd.GetPidl()), folder.File(raw)) << "the list keeps the raw bytes";
 
   VostekItem vanished;
-  InitFromDrop(vanished, folder.Path(), "gone.txt");
+  InitFromDrop(vanished, folder.File("gone.txt"));
   EXPECT_EQ(vanished.GetName(), "???");
-  EXPECT_EQ(PathFromIdList(vanished.GetPidl()), folder / "gone.txt");
+  EXPECT_EQ(PathFromIdList(vanished.GetPidl()), folder.File("gone.txt"));
 
   VostekItem orphan;
   const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, "x");
@@ -134,31 +128,29 @@ TEST(ShellItem, NamesThatCannotBeHadOrAreNotUtf8) {
   EXPECT_EQ(orphan.GetPidl(), nullptr);
 
   VostekItem web;
-  const IdListPtr root = IdListFromPath("/");
-  const IdListPtr uri = IdListFromUri("https://example.org/%E6%97%A5%E6%9C%AC");
-  web.InitFromShell(root.get(), uri.get(), 0, 0);
+  InitFromUri(web, "https://example.org/%E6%97%A5%E6%9C%AC");
   EXPECT_EQ(web.GetName(), "https://example.org/日本");
   EXPECT_EQ(UriFromIdList(web.GetPidl()), "https://example.org/%E6%97%A5%E6%9C%AC");
 }
 
 TEST(ShellItem, SmallIconsComeFromTheDesktop) {
-  TempFolder folder;
-  WriteFile(folder / "notes.txt", "text");
-  WriteFile(folder / "themed.desktop",
-            "[Desktop Entry]\nType=Application\nName=T\nExec=true\nIcon=accessories-editor\n");
-  WriteFile(folder / "image.desktop",
-            "[Desktop Entry]\nType=Application\nName=I\nExec=true\nIcon=/opt/x/icon.png\n");
+  ScopedTempDir folder;
+  WriteTestFile(folder.File("notes.txt"), "text");
+  WriteTestFile(folder.File("themed.desktop"),
+                "[Desktop Entry]\nType=Application\nName=T\nExec=true\nIcon=accessories-editor\n");
+  WriteTestFile(folder.File("image.desktop"),
+                "[Desktop Entry]\nType=Application\nName=I\nExec=true\nIcon=/opt/x/icon.png\n");
 
-  const IconSource document = FetchSmallIcon(IdListFromPath(folder / "notes.txt").get());
+  const IconSource document = FetchSmallIcon(IdListFromPath(folder.File("notes.txt")).get());
   EXPECT_FALSE(document.isFolder);
   EXPECT_FALSE(document.themedNames.empty());
   EXPECT_TRUE(FetchSmallIcon(IdListFromPath(folder.Path()).get()).isFolder);
-  EXPECT_EQ(FetchSmallIcon(IdListFromPath(folder / "themed.desktop").get()).themedNames,
+  EXPECT_EQ(FetchSmallIcon(IdListFromPath(folder.File("themed.desktop")).get()).themedNames,
             std::vector<std::string>{"accessories-editor"});
-  EXPECT_EQ(FetchSmallIcon(IdListFromPath(folder / "image.desktop").get()).filePath,
+  EXPECT_EQ(FetchSmallIcon(IdListFromPath(folder.File("image.desktop")).get()).filePath,
             "/opt/x/icon.png");
 
-  const IconSource missing = FetchSmallIcon(IdListFromPath(folder / "gone.pdf").get());
+  const IconSource missing = FetchSmallIcon(IdListFromPath(folder.File("gone.pdf")).get());
   EXPECT_FALSE(missing.themedNames.empty()) << "the name still suggests a type";
   const IconSource none = FetchSmallIcon(nullptr);
   EXPECT_TRUE(none.themedNames.empty() && none.filePath.empty() && !none.isFolder);
@@ -166,14 +158,9 @@ TEST(ShellItem, SmallIconsComeFromTheDesktop) {
 
 class ShellAddItem : public testing::Test {
  protected:
-  ~ShellAddItem() override {
-    g_viewMode = VIEW_GROUP;
-    g_curGroup = 0;
-  }
-
   // Adds a dropped file and returns the icon index AddItem answered.
   int Add(const std::string& name) {
-    WriteFile(m_folder / name, "text");
+    WriteTestFile(m_folder.File(name), "text");
     const IdListPtr parent = IdListFromPath(m_folder.Path());
     const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, name);
     return m_data.AddItem(parent.get(), child.get(), m_icons);
@@ -184,8 +171,9 @@ class ShellAddItem : public testing::Test {
     m_data.GetItem(index)->SetOrder(order);
   }
 
-  TempFolder m_folder;
-  VostekData m_data;
+  TestGlobals m_globals;
+  VostekData& m_data = m_globals.data;
+  ScopedTempDir m_folder;
   RecordingImageList m_icons;
 };
 

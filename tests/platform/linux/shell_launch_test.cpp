@@ -15,14 +15,14 @@
 #include "platform/linux/shell_id_list.h"
 #include "shell_test_desktop.h"
 #include "store/vostek_item.h"
+#include "support/test_globals.h"
 
 namespace {
 
 using shell_test::Desktop;
 using shell_test::HandlerRun;
-using shell_test::MessageCapture;
-using shell_test::TempFolder;
-using shell_test::WriteFile;
+using shell_test::InitFromDrop;
+using shell_test::InitFromUri;
 
 // Every awkward character a file name can carry: spaces, quotes, $, ;, a newline, a
 // leading dash and a byte that is not UTF-8.
@@ -43,24 +43,12 @@ class ShellLaunch : public testing::Test {
       : m_folder(RealPath(m_temp.Path())),
         m_marker(In("internal-descriptor")),
         m_baseline(Desktop::Get().Runs().size()) {
-    WriteFile(m_marker, "");
+    WriteTestFile(m_marker, "");
     m_leaked = open(m_marker.c_str(), O_RDONLY);
   }
   ~ShellLaunch() override { close(m_leaked); }
 
   std::string In(const std::string& name) const { return m_folder + "/" + name; }
-
-  void InitFromDrop(VostekItem& item, const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const IdListPtr parent = IdListFromPath(path.substr(0, slash));
-    const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, path.substr(slash + 1));
-    item.InitFromShell(parent.get(), child.get(), 0, 0);
-  }
-  void InitFromUri(VostekItem& item, const std::string& uri) {
-    const IdListPtr root = IdListFromPath("/");
-    const IdListPtr child = IdListFromUri(uri);
-    item.InitFromShell(root.get(), child.get(), 0, 0);
-  }
 
   // The next run of a handler or test program after those logged so far.
   HandlerRun NextRun() {
@@ -88,15 +76,20 @@ class ShellLaunch : public testing::Test {
 
   // Launch must fail with exactly one warning, and leave the item unchanged.
   std::string ExpectLaunchFails(VostekItem& item) {
-    MessageCapture capture;
+    MessageRecorder messages;
     EXPECT_EQ(item.Launch(), 0);
     EXPECT_EQ(item.GetCount(), 0u);
     EXPECT_EQ(item.GetLastTime(), 0);
-    EXPECT_EQ(capture.warnings, 1);
-    return capture.messages.empty() ? std::string() : capture.messages.front();
+    if (messages.shown.size() != 1) {
+      ADD_FAILURE() << messages.shown.size() << " messages";
+      return {};
+    }
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    return messages.shown[0].text;
   }
 
-  TempFolder m_temp;
+  ScopedTempDir m_temp;
   std::string m_folder;
   std::string m_marker;
   int m_leaked = -1;
@@ -105,7 +98,7 @@ class ShellLaunch : public testing::Test {
 
 TEST_F(ShellLaunch, DocumentsAndFoldersOpenInTheirDefaultApplication) {
   const std::string document = In(kAwkward + ".txt");
-  WriteFile(document, "plain text\n");
+  WriteTestFile(document, "plain text\n");
   mkdir(In(kAwkward).c_str(), 0755);
 
   VostekItem file;
@@ -122,7 +115,7 @@ TEST_F(ShellLaunch, DocumentsAndFoldersOpenInTheirDefaultApplication) {
 
 TEST_F(ShellLaunch, ProgramsRunDirectlyInTheirOwnFolder) {
   const std::string program = In(kAwkward + ".sh");
-  WriteFile(program, shell_test::kHandlerScript, 0755);
+  WriteTestFile(program, shell_test::kHandlerScript, 0755);
 
   VostekItem item;
   InitFromDrop(item, program);
@@ -136,7 +129,7 @@ TEST_F(ShellLaunch, ExecutableDocumentsOpenRatherThanRun) {
   // Text with the execute bit, as on removable media; running it would hand its lines to
   // a shell. It opens in its application instead.
   const std::string notes = In("notes.txt");
-  WriteFile(notes, "touch " + In("was-run") + "\n", 0755);
+  WriteTestFile(notes, "touch " + In("was-run") + "\n", 0755);
 
   VostekItem item;
   InitFromDrop(item, notes);
@@ -146,11 +139,11 @@ TEST_F(ShellLaunch, ExecutableDocumentsOpenRatherThanRun) {
 }
 
 TEST_F(ShellLaunch, DesktopEntriesStartTheirApplicationOrTarget) {
-  WriteFile(In("app.desktop"), "[Desktop Entry]\nType=Application\nName=App\nExec=\"" +
-                                   Desktop::Get().HandlerPath() + "\" from-entry\n");
-  WriteFile(In("target.txt"), "text");
-  WriteFile(In("link.desktop"),
-            "[Desktop Entry]\nType=Link\nName=L\nURL=file://" + In("target.txt") + "\n");
+  WriteTestFile(In("app.desktop"), "[Desktop Entry]\nType=Application\nName=App\nExec=\"" +
+                                       Desktop::Get().HandlerPath() + "\" from-entry\n");
+  WriteTestFile(In("target.txt"), "text");
+  WriteTestFile(In("link.desktop"),
+                "[Desktop Entry]\nType=Link\nName=L\nURL=file://" + In("target.txt") + "\n");
 
   VostekItem application;
   InitFromDrop(application, In("app.desktop"));
@@ -166,16 +159,16 @@ TEST_F(ShellLaunch, DesktopEntriesStartTheirApplicationOrTarget) {
 TEST_F(ShellLaunch, SlowProgramsDoNotHoldUpTheCaller) {
   // The program waits (up to 30 s) for a file that the test makes only after Launch has
   // returned; a Launch that waited for the program would find it gone without a trace.
-  WriteFile(In("slow.sh"),
-            "#!/bin/sh\n"
-            "release=\"$(dirname \"$0\")/release\"\n"
-            "i=0\n"
-            "while [ ! -e \"$release\" ] && [ $i -lt 600 ]; do sleep 0.05; i=$((i+1)); done\n"
-            "[ -e \"$release\" ] && exec \"" +
-                Desktop::Get().HandlerPath() + "\" \"$@\"\n",
-            0755);
-  WriteFile(In("slow.desktop"), "[Desktop Entry]\nType=Application\nName=Slow\nExec=\"" +
-                                    In("slow.sh") + "\" from-entry\n");
+  WriteTestFile(In("slow.sh"),
+                "#!/bin/sh\n"
+                "release=\"$(dirname \"$0\")/release\"\n"
+                "i=0\n"
+                "while [ ! -e \"$release\" ] && [ $i -lt 600 ]; do sleep 0.05; i=$((i+1)); done\n"
+                "[ -e \"$release\" ] && exec \"" +
+                    Desktop::Get().HandlerPath() + "\" \"$@\"\n",
+                0755);
+  WriteTestFile(In("slow.desktop"), "[Desktop Entry]\nType=Application\nName=Slow\nExec=\"" +
+                                        In("slow.sh") + "\" from-entry\n");
 
   VostekItem program;
   InitFromDrop(program, In("slow.sh"));
@@ -183,7 +176,7 @@ TEST_F(ShellLaunch, SlowProgramsDoNotHoldUpTheCaller) {
   VostekItem entry;
   InitFromDrop(entry, In("slow.desktop"));
   ExpectLaunched(entry);
-  WriteFile(In("release"), "");
+  WriteTestFile(In("release"), "");
 
   std::vector<std::vector<std::string>> args = {NextRun().args, NextRun().args};
   std::sort(args.begin(), args.end());
@@ -203,8 +196,8 @@ TEST_F(ShellLaunch, ParentStepsFollowTheFoldersOnDisk) {
   // removing "alias/.." by its letters would give.
   mkdir(In("real").c_str(), 0755);
   mkdir(In("real/sub").c_str(), 0755);
-  WriteFile(In("real/doc.txt"), "the real one");
-  WriteFile(In("doc.txt"), "decoy");
+  WriteTestFile(In("real/doc.txt"), "the real one");
+  WriteTestFile(In("doc.txt"), "decoy");
   ASSERT_EQ(symlink("real/sub", In("alias").c_str()), 0);
   ASSERT_EQ(symlink("../doc.txt", In("real/sub/link").c_str()), 0);
 
@@ -220,7 +213,7 @@ TEST_F(ShellLaunch, FailuresShowTheSystemsTextAndCountNothing) {
   InitFromDrop(missing, In("missing.txt"));
   EXPECT_EQ(ExpectLaunchFails(missing), g_strerror(ENOENT));
 
-  WriteFile(In("blob.vostekunknown"), std::string("\x00\x01\x02\xff\xfe", 5));
+  WriteTestFile(In("blob.vostekunknown"), std::string("\x00\x01\x02\xff\xfe", 5));
   VostekItem unhandled;
   InitFromDrop(unhandled, In("blob.vostekunknown"));
   EXPECT_NE(ExpectLaunchFails(unhandled), "");
@@ -229,13 +222,13 @@ TEST_F(ShellLaunch, FailuresShowTheSystemsTextAndCountNothing) {
   InitFromUri(unknownScheme, "vostek-none:x");
   EXPECT_NE(ExpectLaunchFails(unknownScheme), "");
 
-  WriteFile(In("broken.desktop"), "garbage");
+  WriteTestFile(In("broken.desktop"), "garbage");
   VostekItem broken;
   InitFromDrop(broken, In("broken.desktop"));
   ASSERT_EQ(broken.GetPidl(), nullptr);
   EXPECT_EQ(ExpectLaunchFails(broken), g_strerror(ENOENT));
 
-  WriteFile(In("noexec.desktop"), "[Desktop Entry]\nType=Application\nName=N\n");
+  WriteTestFile(In("noexec.desktop"), "[Desktop Entry]\nType=Application\nName=N\n");
   VostekItem noExec;
   InitFromDrop(noExec, In("noexec.desktop"));
   EXPECT_NE(ExpectLaunchFails(noExec), "");
@@ -245,7 +238,7 @@ TEST_F(ShellLaunch, FailuresShowTheSystemsTextAndCountNothing) {
 
 TEST_F(ShellLaunch, OpenFolderOpensTheContainingFolder) {
   mkdir(In("docs").c_str(), 0755);
-  WriteFile(In("docs/report.txt"), "text");
+  WriteTestFile(In("docs/report.txt"), "text");
   VostekItem item;
   InitFromDrop(item, In("docs/report.txt"));
   const std::int64_t before = std::time(nullptr);
@@ -256,19 +249,19 @@ TEST_F(ShellLaunch, OpenFolderOpensTheContainingFolder) {
 
   VostekItem web;
   InitFromUri(web, "vostek-test:x");
-  MessageCapture capture;
+  MessageRecorder messages;
   EXPECT_EQ(web.OpenFolder(), 0) << "no file-system path: nothing to open, silently";
   VostekItem broken;
-  WriteFile(In("broken.desktop"), "garbage");
+  WriteTestFile(In("broken.desktop"), "garbage");
   InitFromDrop(broken, In("broken.desktop"));
   EXPECT_EQ(broken.OpenFolder(), 0);
-  EXPECT_TRUE(capture.messages.empty());
+  EXPECT_TRUE(messages.shown.empty());
 
   VostekItem gone;
   InitFromDrop(gone, In("gone/report.txt"));
   EXPECT_EQ(gone.OpenFolder(), 0);
   EXPECT_EQ(gone.GetCount(), 0u);
-  EXPECT_EQ(capture.messages, std::vector<std::string>{g_strerror(ENOENT)});
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{g_strerror(ENOENT)});
 }
 
 TEST(ShellContainingFolder, DropsTheLastComponent) {

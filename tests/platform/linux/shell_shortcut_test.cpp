@@ -11,9 +11,6 @@
 
 namespace {
 
-using shell_test::TempFolder;
-using shell_test::WriteFile;
-
 std::string TargetPath(const std::string& shortcut) {
   return PathFromIdList(ResolveShortcut(shortcut).get());
 }
@@ -23,68 +20,70 @@ std::string LinkEntry(const std::string& url) {
 }
 
 TEST(ShellShortcut, SymbolicLinksGiveTheirStoredTarget) {
-  TempFolder folder;
-  mkdir((folder / "sub").c_str(), 0755);
-  WriteFile(folder / "doc.txt", "text");
-  ASSERT_EQ(symlink((folder / "doc.txt").c_str(), (folder / "absolute").c_str()), 0);
-  ASSERT_EQ(symlink("../doc.txt", (folder / "sub/relative").c_str()), 0);
-  ASSERT_EQ(symlink("gone.txt", (folder / "dangling").c_str()), 0);
-  ASSERT_EQ(symlink("sub", (folder / "to-folder").c_str()), 0);
+  ScopedTempDir folder;
+  mkdir((folder.File("sub")).c_str(), 0755);
+  WriteTestFile(folder.File("doc.txt"), "text");
+  ASSERT_EQ(symlink((folder.File("doc.txt")).c_str(), (folder.File("absolute")).c_str()), 0);
+  ASSERT_EQ(symlink("../doc.txt", (folder.File("sub/relative")).c_str()), 0);
+  ASSERT_EQ(symlink("gone.txt", (folder.File("dangling")).c_str()), 0);
+  ASSERT_EQ(symlink("sub", (folder.File("to-folder")).c_str()), 0);
 
   for (const char* link : {"absolute", "sub/relative", "dangling", "to-folder"}) {
-    EXPECT_TRUE(IsShortcut(folder / link)) << link;
+    EXPECT_TRUE(IsShortcut(folder.File(link))) << link;
   }
-  EXPECT_EQ(TargetPath(folder / "absolute"), folder / "doc.txt");
-  EXPECT_EQ(TargetPath(folder / "sub/relative"), folder / "sub/../doc.txt")
+  EXPECT_EQ(TargetPath(folder.File("absolute")), folder.File("doc.txt"));
+  EXPECT_EQ(TargetPath(folder.File("sub/relative")), folder.File("sub/../doc.txt"))
       << "joined to the link's folder, nothing else resolved";
-  EXPECT_EQ(TargetPath(folder / "dangling"), folder / "gone.txt") << "kept though missing";
-  EXPECT_EQ(TargetPath(folder / "to-folder"), folder / "sub");
+  EXPECT_EQ(TargetPath(folder.File("dangling")), folder.File("gone.txt")) << "kept though missing";
+  EXPECT_EQ(TargetPath(folder.File("to-folder")), folder.File("sub"));
 }
 
 TEST(ShellShortcut, LinkEntriesGiveTheirUrl) {
-  TempFolder folder;
-  WriteFile(folder / "file.desktop", LinkEntry("file://" + folder.Path() + "/my%20doc%FF.txt"));
-  WriteFile(folder / "web.desktop", LinkEntry("https://example.org/?q=1"));
-  WriteFile(folder / "plain.desktop", LinkEntry(folder / "x.txt"));
-  WriteFile(folder / "remote-file.desktop", LinkEntry("file://server/share/x.txt"));
+  ScopedTempDir folder;
+  WriteTestFile(folder.File("file.desktop"),
+                LinkEntry("file://" + folder.Path() + "/my%20doc%FF.txt"));
+  WriteTestFile(folder.File("web.desktop"), LinkEntry("https://example.org/?q=1"));
+  WriteTestFile(folder.File("plain.desktop"), LinkEntry(folder.File("x.txt")));
+  WriteTestFile(folder.File("remote-file.desktop"), LinkEntry("file://server/share/x.txt"));
 
-  EXPECT_TRUE(IsShortcut(folder / "file.desktop"));
-  EXPECT_EQ(TargetPath(folder / "file.desktop"), folder / "my doc\xff.txt");
-  const IdListPtr web = ResolveShortcut(folder / "web.desktop");
+  EXPECT_TRUE(IsShortcut(folder.File("file.desktop")));
+  EXPECT_EQ(TargetPath(folder.File("file.desktop")), folder.File("my doc\xff.txt"));
+  const IdListPtr web = ResolveShortcut(folder.File("web.desktop"));
   EXPECT_EQ(PathFromIdList(web.get()), "");
   EXPECT_EQ(UriFromIdList(web.get()), "https://example.org/?q=1");
-  EXPECT_EQ(TargetPath(folder / "plain.desktop"), folder / "x.txt");
-  EXPECT_EQ(UriFromIdList(ResolveShortcut(folder / "remote-file.desktop").get()),
+  EXPECT_EQ(TargetPath(folder.File("plain.desktop")), folder.File("x.txt"));
+  EXPECT_EQ(UriFromIdList(ResolveShortcut(folder.File("remote-file.desktop")).get()),
             "file://server/share/x.txt")
       << "a file on another host has no local path";
 }
 
 TEST(ShellShortcut, UnreadableEntriesAreShortcutsWithoutTarget) {
-  TempFolder folder;
-  WriteFile(folder / "garbage.desktop", "not a key file\n\x01\x02");
-  WriteFile(folder / "other-group.desktop", "[Something]\nType=Link\nURL=https://x.org\n");
-  WriteFile(folder / "no-url.desktop", "[Desktop Entry]\nType=Link\nName=Nothing\n");
-  WriteFile(folder / "big.desktop", LinkEntry("https://x.org") + std::string(2 << 20, '#'));
-  ASSERT_EQ(mkfifo((folder / "pipe.desktop").c_str(), 0644), 0);  // must not block
+  ScopedTempDir folder;
+  WriteTestFile(folder.File("garbage.desktop"), "not a key file\n\x01\x02");
+  WriteTestFile(folder.File("other-group.desktop"), "[Something]\nType=Link\nURL=https://x.org\n");
+  WriteTestFile(folder.File("no-url.desktop"), "[Desktop Entry]\nType=Link\nName=Nothing\n");
+  WriteTestFile(folder.File("big.desktop"), LinkEntry("https://x.org") + std::string(2 << 20, '#'));
+  ASSERT_EQ(mkfifo((folder.File("pipe.desktop")).c_str(), 0644), 0);  // must not block
 
   for (const char* name : {"garbage.desktop", "other-group.desktop", "no-url.desktop",
                            "big.desktop", "pipe.desktop", "vanished.desktop"}) {
-    EXPECT_TRUE(IsShortcut(folder / name)) << name;
-    EXPECT_EQ(ResolveShortcut(folder / name), nullptr) << name;
+    EXPECT_TRUE(IsShortcut(folder.File(name))) << name;
+    EXPECT_EQ(ResolveShortcut(folder.File(name)), nullptr) << name;
   }
 }
 
 TEST(ShellShortcut, OtherObjectsAreNotFollowed) {
-  TempFolder folder;
-  WriteFile(folder / "UPPER.DESKTOP", LinkEntry("https://x.org"));
-  WriteFile(folder / "Mixed.Desktop", LinkEntry("https://x.org"));
-  WriteFile(folder / "app.desktop", "[Desktop Entry]\nType=Application\nName=A\nExec=true\n");
-  WriteFile(folder / "doc.txt", "text");
-  mkdir((folder / "folder.desktop").c_str(), 0755);
+  ScopedTempDir folder;
+  WriteTestFile(folder.File("UPPER.DESKTOP"), LinkEntry("https://x.org"));
+  WriteTestFile(folder.File("Mixed.Desktop"), LinkEntry("https://x.org"));
+  WriteTestFile(folder.File("app.desktop"),
+                "[Desktop Entry]\nType=Application\nName=A\nExec=true\n");
+  WriteTestFile(folder.File("doc.txt"), "text");
+  mkdir((folder.File("folder.desktop")).c_str(), 0755);
 
   for (const char* name : {"UPPER.DESKTOP", "Mixed.Desktop", "app.desktop", "doc.txt",
                            "folder.desktop", "missing.txt"}) {
-    EXPECT_FALSE(IsShortcut(folder / name)) << name;
+    EXPECT_FALSE(IsShortcut(folder.File(name))) << name;
   }
 }
 

@@ -5,59 +5,21 @@
 // the URI scheme "vostek-test". GIO reads these folders once per process, so the
 // environment is set before any test runs.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "app/message_box.h"
+#include "platform/linux/shell_id_list.h"
+#include "store/vostek_item.h"
+#include "support/scoped_temp_dir.h"
 
 namespace shell_test {
-
-// A fresh folder, removed with its content at the end of the scope.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = std::filesystem::temp_directory_path().string() + "/vostek-shell-XXXXXX";
-    if (mkdtemp(pattern.data()) != nullptr) {
-      m_path = pattern;
-    }
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::string& Path() const { return m_path; }
-  std::string operator/(const std::string& name) const { return m_path + "/" + name; }
-
- private:
-  std::string m_path;
-};
-
-inline void WriteFile(const std::string& path, const std::string& content, mode_t mode = 0644) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-  chmod(path.c_str(), mode);
-}
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 // One start of a test handler: its working folder, arguments and open descriptors.
 struct HandlerRun {
@@ -80,7 +42,7 @@ inline constexpr char kHandlerScript[] = R"sh(#!/bin/sh
 class Desktop : public testing::Environment {
  public:
   void SetUp() override {
-    m_root = std::make_unique<TempFolder>();
+    m_root = std::make_unique<ScopedTempDir>();
     const std::string root = m_root->Path();
     ASSERT_FALSE(root.empty()) << "no temporary folder";
     for (const char* folder : {"config", "data", "data/applications", "sysconfig", "sysdata"}) {
@@ -91,18 +53,18 @@ class Desktop : public testing::Environment {
     std::error_code ignored;
     std::filesystem::create_directory_symlink("/usr/share/mime", root + "/sysdata/mime", ignored);
 
-    WriteFile(HandlerPath(), kHandlerScript, 0755);
-    WriteFile(
+    WriteTestFile(HandlerPath(), kHandlerScript, 0755);
+    WriteTestFile(
         root + "/data/applications/vostek-test-files.desktop",
         Entry("Test file handler", "\"" + HandlerPath() + "\" %f", "text/plain;inode/directory;"));
-    WriteFile(
+    WriteTestFile(
         root + "/data/applications/vostek-test-uris.desktop",
         Entry("Test URI handler", "\"" + HandlerPath() + "\" %u", "x-scheme-handler/vostek-test;"));
-    WriteFile(root + "/config/mimeapps.list",
-              "[Default Applications]\n"
-              "text/plain=vostek-test-files.desktop\n"
-              "inode/directory=vostek-test-files.desktop\n"
-              "x-scheme-handler/vostek-test=vostek-test-uris.desktop\n");
+    WriteTestFile(root + "/config/mimeapps.list",
+                  "[Default Applications]\n"
+                  "text/plain=vostek-test-files.desktop\n"
+                  "inode/directory=vostek-test-files.desktop\n"
+                  "x-scheme-handler/vostek-test=vostek-test-uris.desktop\n");
 
     setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
     setenv("XDG_DATA_HOME", (root + "/data").c_str(), 1);
@@ -119,7 +81,7 @@ class Desktop : public testing::Environment {
 
   std::vector<HandlerRun> Runs() const {
     std::vector<HandlerRun> runs(1);
-    const std::string log = ReadFile(LogPath());
+    const std::string log = TestFileExists(LogPath()) ? ReadTestFile(LogPath()) : "";
     std::size_t start = 0;
     for (std::size_t end; (end = log.find('\0', start)) != std::string::npos; start = end + 1) {
       const std::string field = log.substr(start, end - start);
@@ -158,31 +120,26 @@ class Desktop : public testing::Environment {
            "\nMimeType=" + types + "\nNoDisplay=true\n";
   }
 
-  std::unique_ptr<TempFolder> m_root;
+  std::unique_ptr<ScopedTempDir> m_root;
 };
 
 inline testing::Environment* const kDesktopEnvironment =
     testing::AddGlobalTestEnvironment(Desktop::s_instance = new Desktop);
 
-// Records the messages shown to the user for the scope.
-class MessageCapture {
- public:
-  MessageCapture()
-      : m_previous(SetMessageBoxHandler(
-            [this](const std::string& text, MessageButtons buttons, MessageIcon icon) {
-              messages.push_back(text);
-              warnings += buttons == MessageButtons::Ok && icon == MessageIcon::Warning ? 1 : 0;
-              return true;
-            })) {}
-  ~MessageCapture() { SetMessageBoxHandler(std::move(m_previous)); }
-  MessageCapture(const MessageCapture&) = delete;
-  MessageCapture& operator=(const MessageCapture&) = delete;
+// Fills `item` the way a drop of the object at the absolute `path` does.
+inline void InitFromDrop(VostekItem& item, const std::string& path, std::int32_t group = 0,
+                         std::uint32_t order = 0) {
+  const std::size_t slash = path.rfind('/');
+  const IdListPtr parent = IdListFromPath(path.substr(0, slash));
+  const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, path.substr(slash + 1));
+  item.InitFromShell(parent.get(), child.get(), group, order);
+}
 
-  std::vector<std::string> messages;
-  int warnings = 0;  // OK-only warning boxes among them
-
- private:
-  MessageBoxHandler m_previous;
-};
+// Fills `item` the way a drop of a URI does.
+inline void InitFromUri(VostekItem& item, const std::string& uri) {
+  const IdListPtr root = IdListFromPath("/");
+  const IdListPtr child = IdListFromUri(uri);
+  item.InitFromShell(root.get(), child.get(), 0, 0);
+}
 
 }  // namespace shell_test

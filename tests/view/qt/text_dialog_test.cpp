@@ -36,13 +36,13 @@ TEST_F(TextDialogTest, OkTrimsSingleByteWhiteSpaceOnly) {
   TypeAndOk(wide, QString::fromUtf8("\u3000名前\u3000 "));
   EXPECT_EQ(wide.result(), QDialog::Accepted);
   EXPECT_EQ(wide.Text(), "\u3000名前\u3000");
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(TextDialogTest, BlankNameIsRefusedAndTheDialogStaysOpenWithItsText) {
   CTextDialog dialog;
   TypeAndOk(dialog, QStringLiteral(" \t "));
-  EXPECT_EQ(messages, std::vector<std::string>{texts::kEnterName});
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{texts::kEnterName});
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_NE(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(dialog.Edit()->text(), QStringLiteral(" \t "));
@@ -59,7 +59,7 @@ TEST_F(TextDialogTest, CancelGivesNoName) {
   dialog.Edit()->setText(QStringLiteral("name"));
   dialog.CancelButton()->click();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/message_box.h"
 #include "platform/linux/shell_id_list.h"
 #include "store/image_list.h"
 #include "store/vostek_data.h"
+#include "support/test_globals.h"
 #include "view/item_shell.h"
 #include "view/launcher_view.h"
 #include "view/qt/vostek_view.h"
@@ -48,44 +48,18 @@ class RecordingShell : public ItemShell {
   std::vector<std::string> opened;
 };
 
-// A collection of its own for every test, the settings at their defaults, messages
-// recorded instead of shown, and the list widget over a recording desktop.
+// The test's own globals and the list widget over a recording desktop.
 class ViewTest : public testing::Test {
  protected:
   void SetUp() override {
-    m_savedData = g_data;
-    g_data = &data;
-    data.InitDefault();
-    g_settings = Settings{};
-    g_viewMode = VIEW_GROUP;
-    g_curGroup = 0;
-    m_savedHandler =
-        SetMessageBoxHandler([this](const std::string& text, MessageButtons, MessageIcon) {
-          messages.push_back(text);
-          return true;
-        });
     view = std::make_unique<CvostekView>(shell);
     view->resize(240, 300);
   }
 
-  void TearDown() override {
-    view.reset();
-    SetMessageBoxHandler(m_savedHandler);
-    g_data = m_savedData;
-  }
+  void TearDown() override { view.reset(); }
 
-  VostekItem* AddItem(const std::string& name, int group, std::uint32_t order,
-                      std::uint32_t launches = 0) {
-    auto item = std::make_unique<VostekItem>();
-    item->SetName(name);
-    item->SetGroup(group);
-    item->SetOrder(order);
-    for (std::uint32_t i = 0; i < launches; ++i) {
-      item->RecordLaunch(1700000000 + i);
-    }
-    VostekItem* raw = item.get();
-    data.AppendItem(std::move(item));
-    return raw;
+  VostekItem* AddItem(const std::string& name, int group, std::uint32_t order, int launches = 0) {
+    return AppendItem(data, name, group, order, launches);
   }
 
   void ShowView() {
@@ -110,12 +84,9 @@ class ViewTest : public testing::Test {
     return rows;
   }
 
-  VostekData data;
+  TestGlobals globals;
+  VostekData& data = globals.data;
+  MessageRecorder& messages = globals.messages;
   RecordingShell shell;
   std::unique_ptr<CvostekView> view;
-  std::vector<std::string> messages;
-
- private:
-  VostekData* m_savedData = nullptr;
-  MessageBoxHandler m_savedHandler;
 };
