@@ -1,10 +1,9 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QUrl>
 
+#include "support/scoped_temp_dir.h"
 #include "view/qt/dropped_urls.h"
 #include "view_test_fixture.h"
 
@@ -112,25 +111,41 @@ TEST_F(DropTest, TheMoveActionIsNeverAccepted) {
   EXPECT_EQ(data.GetItemCount(), 3);
 }
 
-TEST_F(DropTest, TheDesktopMakesItemsOfDroppedFiles) {
-  QTemporaryDir folder;
-  const QString file = folder.filePath(QStringLiteral("議事録 one.txt"));
-  QFile create(file);
-  ASSERT_TRUE(create.open(QIODevice::WriteOnly));
-  create.close();
-  CvostekView desktopView;  // the real desktop underneath
+// The real desktop underneath: a drop onto the popular view switches to the shown group
+// before the desktop files the new items, so they land there and not in group 0.
+TEST_F(DropTest, TheDesktopMakesItemsOfDroppedFilesAndUris) {
+  ScopedTempDir folder;
+  const std::string quoted = folder.File("議事録 'one'.txt");
+  const std::string notUtf8 = folder.File("bad-\xff-name.txt");
+  WriteTestFile(quoted, "text");
+  WriteTestFile(notUtf8, "text");
+  data.AddGroup("グループ1");
+  g_curGroup = 1;
+  g_viewMode = VIEW_POPULAR;
+  CvostekView desktopView;
 
-  std::unique_ptr<QMimeData> mime = UrlData({QUrl::fromLocalFile(file)});
+  std::unique_ptr<QMimeData> mime = UrlData({QUrl::fromLocalFile(QString::fromStdString(quoted)),
+                                             QUrl::fromEncoded(QByteArray::fromStdString(
+                                                 "file://" + folder.Path() + "/bad-%FF-name.txt")),
+                                             QUrl::fromEncoded("https://example.com/page")});
   QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(desktopView.viewport(), &enter);
   QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(desktopView.viewport(), &drop);
 
-  ASSERT_EQ(data.GetItemCount(), 1);
-  const VostekItem* item = data.GetItem(0);
-  EXPECT_EQ(item->GetName(), "議事録 one.txt");
-  EXPECT_EQ(PathFromIdList(item->GetPidl()), file.toStdString());
-  EXPECT_EQ(desktopView.count(), 1);
+  EXPECT_EQ(g_viewMode, VIEW_GROUP);
+  ASSERT_EQ(data.GetItemCount(), 3);
+  EXPECT_EQ(data.GetItem(0)->GetName(), "議事録 'one'.txt");
+  EXPECT_EQ(PathFromIdList(data.GetItem(0)->GetPidl()), quoted);
+  EXPECT_EQ(PathFromIdList(data.GetItem(1)->GetPidl()), notUtf8);
+  EXPECT_EQ(UriFromIdList(data.GetItem(2)->GetPidl()), "https://example.com/page");
+  ASSERT_EQ(desktopView.count(), 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(data.GetItem(i)->GetGroup(), 1) << i;
+    EXPECT_EQ(data.GetItem(i)->GetOrder(), static_cast<std::uint32_t>(i)) << i;
+    EXPECT_FALSE(data.GetItem(i)->GetName().empty()) << i;
+    EXPECT_EQ(desktopView.item(i)->text().toStdString(), data.GetItem(i)->GetName()) << i;
+  }
   EXPECT_FALSE(desktopView.item(0)->icon().isNull());
 }
 
