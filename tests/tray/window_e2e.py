@@ -10,8 +10,8 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from vostek_e2e import (BIN, Vostek, WorkArea, XSession, collection,  # noqa: E402
-                        missing_x_tools, stays, wait_for)
+from e2e_harness import (BIN, Vostek, WorkArea, XSession, collection,  # noqa: E402
+                         missing_x_tools, stays, wait_for)
 
 SCREEN = XSession.SCREEN
 POPULAR_TITLE = "（よく使うファイル） - VOSTEK"

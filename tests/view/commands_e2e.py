@@ -10,8 +10,8 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from vostek_e2e import (Vostek, WorkArea, XSession, collection, missing_x_tools,  # noqa: E402
-                        read_collection, wait_for)
+from e2e_harness import (Vostek, WorkArea, XSession, collection, missing_x_tools,  # noqa: E402
+                         read_collection, wait_for)
 
 RECENT_TITLE = "（最近使ったファイル） - VOSTEK"
 GROUP0 = "グループ0"

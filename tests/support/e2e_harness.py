@@ -1,6 +1,7 @@
 """What the end-to-end tests share: polling, the items.vkd format, a temporary work area
 with private runtime and XDG folders, and an X session (Xvfb on a free display, a tray
-host and the X tools that drive and inspect it)."""
+host and the X tools that drive and inspect it). Not named *_e2e.py: every such file is
+registered as a test of its own."""
 
 import os
 import shutil
