@@ -8,7 +8,7 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from vostek_e2e import BIN, LOCK_NAME, TIMEOUT, WorkArea, holds_open, wait_until  # noqa: E402
+from e2e_harness import BIN, TIMEOUT, WorkArea, holds_open, wait_until  # noqa: E402
 
 DEFAULT_COLLECTION = bytes.fromhex(
     "01 00 0d e3 82 b0 e3 83 ab e3 83 bc e3 83 97 30 00 00")
@@ -47,17 +47,16 @@ class StartupTest(unittest.TestCase):
     def write(self, name, content):
         self.area.write(self.path(name), content)
 
-    def start(self, env=None):
-        process = subprocess.Popen([BIN], cwd=self.data, env=env or self.env(),
+    def start(self):
+        process = subprocess.Popen([BIN], cwd=self.data, env=self.env(),
                                    stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.processes.append(process)
         return process
 
-    def start_running(self, env=None, lock_path=None):
-        process = self.start(env)
-        lock_path = lock_path or self.area.lock
+    def start_running(self):
+        process = self.start()
         self.assertTrue(wait_until(lambda: process.poll() is not None
-                                   or holds_open(process.pid, lock_path)))
+                                   or holds_open(process.pid, self.area.lock)))
         if process.poll() is not None:
             self.fail(f"ended with {process.returncode}: {process.stderr.read()!r}")
         return process
@@ -78,19 +77,6 @@ class StartupTest(unittest.TestCase):
         self.assertEqual(settings, DEFAULT_SETTINGS)
         self.assertEqual(self.read("items.vkd"), DEFAULT_COLLECTION)
         self.assertEqual(sorted(os.listdir(self.data)), ["items.vkd", "setting.ini"])
-
-    def test_sigint_and_sighup_also_save(self):
-        for signal_number in (signal.SIGINT, signal.SIGHUP):
-            with self.subTest(signal=signal_number.name):
-                for name in os.listdir(self.data):
-                    os.remove(self.path(name))
-                self.write("setting.ini", b"[GENERAL]\nrecent=1\n; kept\n")
-                process = self.start_running()
-                self.assertEqual(self.end(process, signal_number), 1)
-                settings = self.read("setting.ini")
-                self.assertIn(b"recent=1\n", settings)
-                self.assertIn(b"; kept\n", settings)
-                self.assertEqual(self.read("items.vkd"), DEFAULT_COLLECTION)
 
     def test_a_second_instance_ends_at_once_and_touches_nothing(self):
         self.write("setting.ini", b"[GENERAL]\nwidth=321\n")
@@ -118,16 +104,6 @@ class StartupTest(unittest.TestCase):
             self.assertEqual(len(running), 1)
             self.assertTrue(wait_until(lambda: holds_open(running[0].pid, self.area.lock)))
             self.assertEqual(self.end(running[0]), 1)
-
-    def test_without_a_runtime_folder_the_lock_goes_to_the_temp_folder(self):
-        env = self.env()
-        del env["XDG_RUNTIME_DIR"]
-        env["TMPDIR"] = self.area.runtime
-        lock_path = os.path.join(self.area.runtime, f"{LOCK_NAME}-{os.getuid()}")
-        first = self.start_running(env, lock_path)
-        second = self.start(env)
-        self.assertEqual(second.wait(TIMEOUT), 1)
-        self.assertEqual(self.end(first), 1)
 
     def test_a_damaged_collection_is_kept_aside(self):
         damaged = TWO_GROUPS[:-3]

@@ -126,53 +126,31 @@ TEST_F(MainFrameTest, StartsAtTheSavedSizeAndStoresEveryNewSize) {
   EXPECT_EQ(g_settings.height, 340);
 }
 
-TEST_F(MainFrameTest, CheckMarksMirrorTheSettingsAtStart) {
-  g_settings.showtool = 0;
-  g_settings.showicon = 1;
-  g_settings.popular = 0;
-  g_settings.recent = 7;  // any non-zero value counts as on
-  g_settings.staygroup = 1;
-  g_settings.g_autohide = 0;
-  MakeFrame();
-  EXPECT_FALSE(frame->MenuAction(ID_VIEW_TOOLBAR)->isChecked());
-  EXPECT_TRUE(frame->MenuAction(ID_VIEW_ICON)->isChecked());
-  EXPECT_FALSE(frame->MenuAction(ID_VIEW_POPULAR)->isChecked());
-  EXPECT_TRUE(frame->MenuAction(ID_VIEW_RECENT)->isChecked());
-  EXPECT_TRUE(frame->MenuAction(ID_STAYGROUP)->isChecked());
-  EXPECT_FALSE(frame->MenuAction(ID_AUTOHIDE)->isChecked());
-  EXPECT_FALSE(frame->ToolBar()->isVisibleTo(frame.get()));
-}
-
-TEST_F(MainFrameTest, TheToolbarEntryShowsAndHidesTheToolbar) {
-  g_settings.showtool = 0;
-  MakeFrame();
-  frame->MenuAction(ID_VIEW_TOOLBAR)->trigger();
-  EXPECT_EQ(g_settings.showtool, 1);
-  EXPECT_TRUE(frame->MenuAction(ID_VIEW_TOOLBAR)->isChecked());
-  EXPECT_TRUE(frame->ToolBar()->isVisibleTo(frame.get()));
-  frame->MenuAction(ID_VIEW_TOOLBAR)->trigger();
-  EXPECT_EQ(g_settings.showtool, 0);
-  EXPECT_FALSE(frame->MenuAction(ID_VIEW_TOOLBAR)->isChecked());
-  EXPECT_FALSE(frame->ToolBar()->isVisibleTo(frame.get()));
-}
-
-TEST_F(MainFrameTest, SettingsTogglesFlipToZeroOrOneAndKeepTheirMarks) {
-  g_settings.staygroup = 5;
-  g_settings.g_autohide = 0;
-  g_settings.showicon = 1;
-  MakeFrame();
-  frame->MenuAction(ID_STAYGROUP)->trigger();
-  EXPECT_EQ(g_settings.staygroup, 0);
-  EXPECT_FALSE(frame->MenuAction(ID_STAYGROUP)->isChecked());
-  frame->MenuAction(ID_AUTOHIDE)->trigger();
-  EXPECT_EQ(g_settings.g_autohide, 1);
-  EXPECT_TRUE(frame->MenuAction(ID_AUTOHIDE)->isChecked());
-  frame->MenuAction(ID_VIEW_ICON)->trigger();
-  EXPECT_EQ(g_settings.showicon, 0);
-  EXPECT_FALSE(frame->MenuAction(ID_VIEW_ICON)->isChecked());
-  frame->MenuAction(ID_VIEW_ICON)->trigger();
-  EXPECT_EQ(g_settings.showicon, 1);
-  EXPECT_TRUE(frame->MenuAction(ID_VIEW_ICON)->isChecked());
+TEST_F(MainFrameTest, SettingsTogglesStartMarkedByTheSettingAndFlipItToZeroOrOne) {
+  struct Toggle {
+    int id;
+    std::int32_t Settings::*setting;
+  };
+  const Toggle toggles[] = {
+      {ID_VIEW_TOOLBAR, &Settings::showtool}, {ID_VIEW_ICON, &Settings::showicon},
+      {ID_VIEW_POPULAR, &Settings::popular},  {ID_VIEW_RECENT, &Settings::recent},
+      {ID_STAYGROUP, &Settings::staygroup},   {ID_AUTOHIDE, &Settings::g_autohide},
+  };
+  for (const std::int32_t start : {0, 7}) {  // any non-zero value counts as on
+    for (const Toggle& toggle : toggles) {
+      g_settings.*toggle.setting = start;
+    }
+    MakeFrame();
+    EXPECT_EQ(frame->ToolBar()->isVisibleTo(frame.get()), start != 0);
+    for (const Toggle& toggle : toggles) {
+      SCOPED_TRACE(toggle.id);
+      EXPECT_EQ(frame->MenuAction(toggle.id)->isChecked(), start != 0);
+      frame->MenuAction(toggle.id)->trigger();
+      EXPECT_EQ(g_settings.*toggle.setting, start != 0 ? 0 : 1);
+      EXPECT_EQ(frame->MenuAction(toggle.id)->isChecked(), start == 0);
+    }
+    EXPECT_EQ(frame->ToolBar()->isVisibleTo(frame.get()), start == 0);
+  }
 }
 
 TEST_F(MainFrameTest, TurningOffTheShownAutomaticViewShowsGroupZeroAtOnce) {

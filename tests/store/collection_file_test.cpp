@@ -77,20 +77,4 @@ TEST(CollectionFileTest, FilesThatCannotBeReadOrMovedAreLeftAndNotToBeSaved) {
   EXPECT_EQ(ReadTestFile(longName), "damaged");
 }
 
-TEST(CollectionFileTest, SaveWritesTheBytesOrKeepsTheOldFile) {
-  ScopedTempDir dir;
-  const std::string path = dir.File("items.vkd");
-  VostekData data;
-  data.InitDefault();
-  std::string error;
-  ASSERT_TRUE(SaveCollectionFile(path, data, &error)) << error;
-  EXPECT_EQ(ReadTestFile(path), kDefaultCollectionBytes);
-
-  data.AddGroup("lost");
-  ASSERT_EQ(::mkdir((path + ".tmp").c_str(), 0700), 0);
-  EXPECT_FALSE(SaveCollectionFile(path, data, &error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_EQ(ReadTestFile(path), kDefaultCollectionBytes);
-}
-
 }  // namespace

@@ -53,13 +53,4 @@ TEST_F(TextDialogTest, BlankNameIsRefusedAndTheDialogStaysOpenWithItsText) {
   EXPECT_EQ(dialog.Text(), "ok");
 }
 
-TEST_F(TextDialogTest, CancelGivesNoName) {
-  CTextDialog dialog;
-  dialog.show();
-  dialog.Edit()->setText(QStringLiteral("name"));
-  dialog.CancelButton()->click();
-  EXPECT_EQ(dialog.result(), QDialog::Rejected);
-  EXPECT_TRUE(messages.shown.empty());
-}
-
 }  // namespace
