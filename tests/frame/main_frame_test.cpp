@@ -12,12 +12,15 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <iterator>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "app/globals.h"
 #include "resources/command_ids.h"
+#include "resources/menus.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
 #include "support/test_globals.h"
@@ -48,12 +51,19 @@ class MainFrameTest : public testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
   }
 
-  static Texts MenuTexts(const QMenu* menu) {
-    Texts texts;
-    for (const QAction* action : menu->actions()) {
-      texts.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+  // The menu holds the entries of its table, in order: a separator where the table has
+  // one, else the entry's text and command.
+  static void ExpectBuiltFrom(const QMenu* menu, std::span<const MenuEntry> table) {
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(static_cast<std::size_t>(actions.size()), table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      SCOPED_TRACE(i);
+      EXPECT_EQ(actions[i]->isSeparator(), table[i].text == nullptr);
+      if (table[i].text != nullptr) {
+        EXPECT_EQ(actions[i]->text().toStdString(), table[i].text);
+        EXPECT_EQ(actions[i]->data().toInt(), table[i].id);
+      }
     }
-    return texts;
   }
 
   QMenu* MenuBarMenu(int position) const {
@@ -74,22 +84,15 @@ class MainFrameTest : public testing::Test {
   std::unique_ptr<CMainFrame> frame;
 };
 
-TEST_F(MainFrameTest, MenuBarHoldsTheThreeMenusWithTheirExactTexts) {
+TEST_F(MainFrameTest, MenuBarAndTrayMenuHoldTheEntriesOfTheirTables) {
   MakeFrame();
-  ASSERT_EQ(frame->menuBar()->actions().size(), 3);
-  EXPECT_EQ(frame->menuBar()->actions().at(0)->text().toStdString(), "ファイル(&F)");
-  EXPECT_EQ(frame->menuBar()->actions().at(1)->text().toStdString(), "グループ(&G)");
-  EXPECT_EQ(frame->menuBar()->actions().at(2)->text().toStdString(), "設定(&P)");
-  EXPECT_EQ(MenuTexts(MenuBarMenu(0)), (Texts{"ファイルの追加(&A)", "-", "バージョン情報 (&A)...",
-                                              "-", "隠す(&H)\tEsc", "終了(&X)\tAlt + F4"}));
-  EXPECT_EQ(MenuTexts(MenuBarMenu(1)),
-            (Texts{"前のグループ(&P)\t←, WheelClk+Scrl", "次のグループ(&N)\t→, WheelClk+Scrl", "-",
-                   "新規グループ(&N)\tCtrl + N", "グループ名を変更(&N)...\tCtrl + F2",
-                   "グループを削除(&R)\tCtrl + Del"}));
-  EXPECT_EQ(MenuTexts(MenuBarMenu(2)),
-            (Texts{"ツール バーの表示(&T)", "アイコンの表示(&I)", "-", "よく使うファイルの表示(&O)",
-                   "最近使ったファイルの表示(&R)", "-", "以前に表示したグループを記憶(&E)",
-                   "非アクティブ時に自動的に隠す(&A)"}));
+  ASSERT_EQ(frame->menuBar()->actions().size(), std::ssize(menus::kMainMenu));
+  for (int i = 0; i < std::ssize(menus::kMainMenu); ++i) {
+    EXPECT_EQ(frame->menuBar()->actions().at(i)->text().toStdString(), menus::kMainMenu[i].title);
+    ExpectBuiltFrom(MenuBarMenu(i), menus::kMainMenu[i].entries);
+  }
+  ASSERT_NE(frame->Tray(), nullptr);
+  ExpectBuiltFrom(frame->Tray()->Menu(), menus::kTrayMenu);
 }
 
 TEST_F(MainFrameTest, WindowHasACaptionAndSizingBorderButNoButtons) {
@@ -361,8 +364,6 @@ TEST_F(MainFrameTest, TrayOffersItsMenuAndGreetsOnlyOnTheFirstStart) {
   ASSERT_NE(tray, nullptr);
   EXPECT_EQ(tray->Icon().toolTip().toStdString(), "VOSTEK");
   EXPECT_FALSE(tray->Icon().icon().isNull());
-  EXPECT_EQ(MenuTexts(tray->Menu()),
-            (Texts{"バージョン情報 (&A)...", "-", "表示(&S)\tAlt + Space", "終了(&X)"}));
   ASSERT_NE(tray->Menu()->defaultAction(), nullptr);
   EXPECT_EQ(tray->Menu()->defaultAction()->data().toInt(), ID_SHOW);
 

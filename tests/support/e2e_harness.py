@@ -100,49 +100,6 @@ def collection(groups, items):
     return data
 
 
-class _Reader:
-    def __init__(self, data):
-        self.data = data
-        self.at = 0
-
-    def take(self, size):
-        chunk = self.data[self.at:self.at + size]
-        if len(chunk) != size:
-            raise ValueError("collection file ends early")
-        self.at += size
-        return chunk
-
-    def unpack(self, fmt):
-        return struct.unpack(fmt, self.take(struct.calcsize(fmt)))
-
-    def string(self):
-        (size,) = self.unpack("<B")
-        if size == 0xFF:
-            (size,) = self.unpack("<H")
-        return self.take(size).decode("utf-8")
-
-
-def read_collection(data):
-    """Group names and items (name, count, group, order) of a file as `collection` writes
-    them; anything else raises ValueError."""
-    reader = _Reader(data)
-    groups = [reader.string() for _ in range(reader.unpack("<H")[0])]
-    items = []
-    for index in range(reader.unpack("<H")[0]):
-        tag = ITEM_CLASS if index == 0 else ITEM_REFERENCE
-        if reader.take(len(tag)) != tag:
-            raise ValueError(f"item {index} without its class tag")
-        name = reader.string()
-        count, mark, _, group, order, size = reader.unpack("<IIqiII")
-        if mark != TIME_MARK:
-            raise ValueError("time without its mark")
-        reader.take(size)
-        items.append((name, count, group, order))
-    if reader.at != len(data):
-        raise ValueError("bytes after the last item")
-    return groups, items
-
-
 # --- the work area ----------------------------------------------------------------------
 
 class WorkArea:
