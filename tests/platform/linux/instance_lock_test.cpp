@@ -9,7 +9,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <string>
 
+#include "support/scoped_env.h"
 #include "support/scoped_temp_dir.h"
 
 extern char** environ;
@@ -21,32 +23,6 @@ class InstanceLockTest : public testing::Test {
   ScopedTempDir m_dir;
   std::string m_path = m_dir.File("letsgosoundingourheels");
   std::string m_error;
-};
-
-// Restores an environment variable at the end of the scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : m_name(name) {
-    if (const char* old = std::getenv(name)) {
-      m_old = old;
-    }
-    if (value != nullptr) {
-      ::setenv(name, value, 1);
-    } else {
-      ::unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (m_old) {
-      ::setenv(m_name, m_old->c_str(), 1);
-    } else {
-      ::unsetenv(m_name);
-    }
-  }
-
- private:
-  const char* m_name;
-  std::optional<std::string> m_old;
 };
 
 }  // namespace

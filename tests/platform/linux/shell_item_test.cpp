@@ -14,6 +14,7 @@
 #include "store/image_list.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
+#include "support/scoped_env.h"
 #include "support/test_globals.h"
 
 namespace {
@@ -28,26 +29,6 @@ class RecordingImageList : public ImageList {
     return static_cast<int>(icons.size()) + 99;
   }
   std::vector<IconSource> icons;
-};
-
-class ScopedLanguage {
- public:
-  explicit ScopedLanguage(const char* language) {
-    if (const char* old = g_getenv("LANGUAGE")) {
-      m_previous = old;
-    }
-    g_setenv("LANGUAGE", language, TRUE);
-  }
-  ~ScopedLanguage() {
-    if (m_previous.empty()) {
-      g_unsetenv("LANGUAGE");
-    } else {
-      g_setenv("LANGUAGE", m_previous.c_str(), TRUE);
-    }
-  }
-
- private:
-  std::string m_previous;
 };
 
 TEST(ShellItem, DroppedFilesKeepTheirListAndShowTheirName) {
@@ -88,12 +69,12 @@ TEST(ShellItem, ShortcutsKeepTheirOwnNameAndTakeTheTarget) {
 
   VostekItem site;
   {
-    ScopedLanguage english("en_US");
+    ScopedEnv english("LANGUAGE", "en_US");
     InitFromDrop(site, folder.File("site.desktop"));
     EXPECT_EQ(site.GetName(), "Site");
   }
   {
-    ScopedLanguage japanese("ja_JP.UTF-8");
+    ScopedEnv japanese("LANGUAGE", "ja_JP.UTF-8");
     InitFromDrop(site, folder.File("site.desktop"));
     EXPECT_EQ(site.GetName(), "サイト");
   }
