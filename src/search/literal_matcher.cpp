@@ -189,9 +189,12 @@ struct LiteralMatcher::Builder {
 };
 
 LiteralMatcher::LiteralMatcher(std::span<const std::string> literals, TextEncoding encoding)
+    : LiteralMatcher(std::vector<std::string_view>(literals.begin(), literals.end()), encoding) {}
+
+LiteralMatcher::LiteralMatcher(std::span<const std::string_view> literals, TextEncoding encoding)
     : m_encoding(encoding) {
   std::vector<std::string_view> useful;
-  for (const std::string& literal : literals) {
+  for (const std::string_view literal : literals) {
     if (literal.empty()) {
       m_matchesEverything = true;
       return;

@@ -18,6 +18,8 @@ class LiteralMatcher {
  public:
   explicit LiteralMatcher(std::span<const std::string> literals,
                           TextEncoding encoding = kNativeTextEncoding);
+  explicit LiteralMatcher(std::span<const std::string_view> literals,
+                          TextEncoding encoding = kNativeTextEncoding);
 
   // True when the upper-cased form of `name` contains one of the literals at a
   // character boundary.

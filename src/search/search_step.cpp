@@ -4,6 +4,7 @@
 
 #include "search/literal_matcher.h"
 #include "search/migemo_dictionary.h"
+#include "search/name_index.h"
 #include "search/pattern_expansion.h"
 
 namespace {
@@ -37,4 +38,15 @@ std::vector<std::size_t> SearchNames(MigemoDictionary& dictionary, const std::st
     }
   }
   return kept;
+}
+
+NameMatches SearchIndexedNames(MigemoDictionary& dictionary, const std::string& searchText,
+                               const NameIndex& index) {
+  std::vector<std::string> literals;
+  if (searchText.empty()) {
+    literals.emplace_back();  // the empty literal: every name
+  } else {
+    ExpandPattern(dictionary.Query(searchText), literals);
+  }
+  return index.Search(literals);
 }

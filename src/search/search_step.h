@@ -7,6 +7,8 @@
 #include <vector>
 
 class MigemoDictionary;
+class NameIndex;
+class NameMatches;
 
 // The search step of a list refresh: asks the dictionary once for `searchText`, expands
 // the answer into literals once, and returns the positions of the names whose
@@ -14,3 +16,8 @@ class MigemoDictionary;
 // text filters nothing and asks nothing: every position is returned.
 std::vector<std::size_t> SearchNames(MigemoDictionary& dictionary, const std::string& searchText,
                                      std::span<const std::string_view> names);
+
+// The same search step over the names `index` was built from: which of them, by
+// position, are kept. An empty search text keeps every name and asks nothing.
+NameMatches SearchIndexedNames(MigemoDictionary& dictionary, const std::string& searchText,
+                               const NameIndex& index);

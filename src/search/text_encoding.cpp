@@ -64,6 +64,20 @@ std::size_t CharacterLength(std::string_view text, std::size_t position, TextEnc
   return Utf8SequenceLength(text, position);
 }
 
+bool IsCompleteCharacter(std::string_view text, std::size_t position, TextEncoding encoding) {
+  const auto lead = static_cast<unsigned char>(text[position]);
+  const std::size_t left = text.size() - position;
+  if (encoding == TextEncoding::kShiftJis) {
+    return !IsShiftJisLead(lead) || left >= 2;
+  }
+  if (Utf8SequenceLength(text, position) > 1 || lead < 0xC2 || lead > 0xF4) {
+    return true;
+  }
+  // A lone lead byte: the bytes after it decided that only when all it needs were there.
+  const std::size_t needed = lead <= 0xDF ? 2 : lead <= 0xEF ? 3 : 4;
+  return left >= needed;
+}
+
 std::vector<bool> CharacterStarts(std::string_view text, TextEncoding encoding) {
   std::vector<bool> starts(text.size(), false);
   for (std::size_t position = 0; position < text.size();) {

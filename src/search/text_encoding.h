@@ -23,6 +23,11 @@ inline constexpr TextEncoding kNativeTextEncoding = TextEncoding::kUtf8;
 // Never more than the bytes left; 1 for a byte that starts no complete character.
 std::size_t CharacterLength(std::string_view text, std::size_t position, TextEncoding encoding);
 
+// Whether the character at `position` (< text.size()) stays the same character, of the
+// same length, whatever bytes follow `text`: false for a lead byte that the end of
+// `text` cuts short, which may begin a longer character in a text that goes on.
+bool IsCompleteCharacter(std::string_view text, std::size_t position, TextEncoding encoding);
+
 // For each byte of `text`, whether a character starts there.
 std::vector<bool> CharacterStarts(std::string_view text, TextEncoding encoding);
 

@@ -1,7 +1,7 @@
 // Expands arbitrary bytes as a dictionary answer and matches arbitrary names against
-// the literals, in both encodings, checking that the one-pass matcher and the direct
-// literal-by-literal test always agree. Input: expression, then names, separated by
-// newline bytes.
+// the literals, in both encodings, checking that the one-pass matcher, the index of the
+// names and the direct literal-by-literal test always agree. Input: expression, then names,
+// separated by newline bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +11,7 @@
 
 #include "search/literal_match.h"
 #include "search/literal_matcher.h"
+#include "search/name_index.h"
 #include "search/pattern_expansion.h"
 #include "search/text_encoding.h"
 
@@ -31,9 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> literals;
     ExpandPattern(expression, literals, encoding);
     const LiteralMatcher matcher(literals, encoding);
-    for (const std::string_view name : names) {
-      const std::string upper = UpperCaseName(name, encoding);
-      if (matcher.Matches(name) != MatchesAnyLiteral(upper, literals, encoding)) {
+    const NameMatches indexed = NameIndex(names, encoding).Search(literals);
+    for (std::size_t position = 0; position < names.size(); ++position) {
+      const std::string_view name = names[position];
+      const bool expected = MatchesAnyLiteral(UpperCaseName(name, encoding), literals, encoding);
+      if (matcher.Matches(name) != expected || indexed.Contains(position) != expected) {
         std::abort();
       }
     }

@@ -9,6 +9,7 @@
 
 #include "search/literal_match.h"
 #include "search/migemo_dictionary.h"
+#include "search/name_index.h"
 #include "search/pattern_expansion.h"
 
 namespace {
@@ -83,6 +84,17 @@ TEST_F(RealDictionary, AgreesWithTheDirectTestForEveryName) {
       }
     }
     EXPECT_EQ(Kept(Dictionary(), text, kNames), expected) << text;
+  }
+}
+
+TEST_F(RealDictionary, IndexedSearchKeepsWhatTheSearchOverTheNamesKeeps) {
+  std::vector<std::string_view> names = kNames;
+  names.insert(names.end(), {"かんじ", "漢字.txt", "KANSAI", "しんじゅく", "レポ", "東"});
+  const NameIndex index(names);
+  for (const std::string text : {"", "K", "KA", "KAN", "SHINN", "TOUKYOU", "REPO", "DO", "X1"}) {
+    EXPECT_EQ(SearchIndexedNames(Dictionary(), text, index).Positions(),
+              SearchNames(Dictionary(), text, names))
+        << text;
   }
 }
 

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "search/text_encoding.h"
+
+// The names one search kept, by their position in the index that answered it.
+class NameMatches {
+ public:
+  explicit NameMatches(std::size_t count = 0);
+
+  bool Contains(std::size_t position) const {
+    return position < m_count && ((m_words[position / 64] >> (position % 64)) & 1U) != 0;
+  }
+  // The kept positions, ascending.
+  std::vector<std::size_t> Positions() const;
+
+ private:
+  friend class NameIndex;
+
+  void Add(std::size_t position) { m_words[position / 64] |= std::uint64_t{1} << (position % 64); }
+  void AddAll();
+
+  std::size_t m_count = 0;
+  std::vector<std::uint64_t> m_words;
+};
+
+// The upper-cased names of a collection, indexed by the characters they hold, so that a
+// search looks only at names that can contain one of its literals. For every character
+// start of every name it records the character there and the pair of characters that
+// starts there. A literal whose first characters are complete is only sought in the
+// names holding its rarest pair (or its only character); every name so found is then
+// tested with a LiteralMatcher, unless the literal is that pair or character itself.
+// The answers are exactly those of MatchesAnyLiteral over the upper-cased names. The
+// index copies the names: it answers for the names it was built from, however they
+// change afterwards.
+class NameIndex {
+ public:
+  explicit NameIndex(std::span<const std::string_view> names = {},
+                     TextEncoding encoding = kNativeTextEncoding);
+
+  std::size_t size() const { return m_nameStarts.size() - 1; }
+
+  // Which names contain one of `literals` at a character start, once upper-cased.
+  NameMatches Search(std::span<const std::string> literals) const;
+
+ private:
+  using Postings = std::span<const std::uint32_t>;
+
+  std::string_view Name(std::size_t position) const;
+  Postings PostingsOf(const std::unordered_map<std::uint64_t, std::uint32_t>& keys,
+                      std::uint64_t key) const;
+  // The posting list to look for `literal` in, and whether every name in it holds the
+  // literal; false when the literal's first character is incomplete, so that any name
+  // may hold it.
+  bool Narrow(std::string_view literal, Postings& postings, bool& sure) const;
+
+  TextEncoding m_encoding;
+  std::string m_names;                    // every name as given, back to back
+  std::vector<std::size_t> m_nameStarts;  // where each name starts, then the end
+  // Key -> its posting list's number. A character is its bytes read as a big-endian
+  // number (the lead byte tells its length, so no two characters share a number); a
+  // pair is the first character's number above the second's.
+  std::unordered_map<std::uint64_t, std::uint32_t> m_characterKeys;
+  std::unordered_map<std::uint64_t, std::uint32_t> m_pairKeys;
+  // Posting list n is m_postings[m_postingStarts[n], m_postingStarts[n + 1]): the
+  // positions of the names holding the key, ascending, each once.
+  std::vector<std::size_t> m_postingStarts;
+  std::vector<std::uint32_t> m_postings;
+};

@@ -1,0 +1,114 @@
+#include "search/name_index.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "search/literal_match.h"
+#include "search/random_text.h"
+
+namespace {
+
+std::vector<std::string_view> Views(const std::vector<std::string>& names) {
+  return {names.begin(), names.end()};
+}
+
+std::vector<std::string> Kept(const std::vector<std::string>& names, const Literals& literals,
+                              TextEncoding encoding = TextEncoding::kUtf8) {
+  const std::vector<std::string_view> views = Views(names);
+  const NameIndex index(views, encoding);
+  std::vector<std::string> kept;
+  for (const std::size_t position : index.Search(literals).Positions()) {
+    kept.push_back(names[position]);
+  }
+  return kept;
+}
+
+// One index serves many searches, as it does while the user types; single characters
+// and literals cut from the names at any byte reach every way the index narrows a
+// search (a pair, a lone character, a whole literal found without a test, and no
+// narrowing at all for a literal that starts inside a character).
+void ExpectSameAnswersAsTheDirectTest(TextEncoding encoding, unsigned seed) {
+  RandomText random(seed);
+  std::size_t matched = 0;
+  std::size_t compared = 0;
+  for (int collection = 0; collection < 20; ++collection) {
+    std::vector<std::string> names(200);
+    for (std::string& name : names) {
+      name = random.Name();
+    }
+    const std::vector<std::string_view> views = Views(names);
+    const NameIndex index(views, encoding);
+    ASSERT_EQ(index.size(), names.size());
+    for (int search = 0; search < 40; ++search) {
+      Literals literals = random.LiteralsFor(names, search % 10 == 0);
+      if (search % 3 == 0) {
+        literals = {kPieces[random.Below(kPieces.size())]};
+      }
+      const NameMatches kept = index.Search(literals);
+      const std::vector<std::size_t> positions = kept.Positions();
+      std::size_t next = 0;
+      for (std::size_t position = 0; position < names.size(); ++position) {
+        const bool expected =
+            MatchesAnyLiteral(UpperCaseName(names[position], encoding), literals, encoding);
+        ASSERT_EQ(kept.Contains(position), expected)
+            << "name " << ::testing::PrintToString(names[position]) << ", literals "
+            << ::testing::PrintToString(literals);
+        if (expected) {
+          ASSERT_LT(next, positions.size());
+          ASSERT_EQ(positions[next++], position);
+        }
+        matched += expected ? 1 : 0;
+        ++compared;
+      }
+      ASSERT_EQ(next, positions.size());
+    }
+  }
+  EXPECT_GT(matched, compared / 10);
+  EXPECT_LT(matched, compared * 9 / 10);
+}
+
+TEST(NameIndex, AnswersExactlyAsTheDirectTestInUtf8) {
+  ExpectSameAnswersAsTheDirectTest(TextEncoding::kUtf8, 7);
+}
+
+TEST(NameIndex, AnswersExactlyAsTheDirectTestInShiftJis) {
+  ExpectSameAnswersAsTheDirectTest(TextEncoding::kShiftJis, 932932);
+}
+
+TEST(NameIndex, FindsLiteralsThroughAnyOfTheirPairsAndOnlyAtCharacterStarts) {
+  const std::vector<std::string> names = {"Report.txt", "EPOCH", "PO-RE", "rePO", "XREPORT"};
+  EXPECT_EQ(Kept(names, {"REPO"}), (std::vector<std::string>{"Report.txt", "rePO", "XREPORT"}));
+  // か is E3 81 8B and ぶ is E3 81 B6: the bytes "81 8B" are no character of their own.
+  EXPECT_EQ(Kept({"か", "ぶか", "東京"}, {"\x81\x8B", "京"}), (std::vector<std::string>{"東京"}));
+  EXPECT_EQ(Kept({"東京", "京都", "東"}, {"東京"}), (std::vector<std::string>{"東京"}));
+  EXPECT_TRUE(Kept(names, {"report"}).empty());  // the literals are taken as they are
+}
+
+TEST(NameIndex, LiteralsThatEndOrStartInsideACharacterStillMatch) {
+  // A literal cut inside か ("E3 81") matches wherever か starts a character, and so
+  // does a cut lead byte after a whole character.
+  EXPECT_EQ(Kept({"か", "ア", "\xE3", "A\xE3\x81"}, {"\xE3\x81"}),
+            (std::vector<std::string>{"か", "A\xE3\x81"}));
+  EXPECT_EQ(Kept({"東か", "東", "東\xE3", "京か"}, {"東\xE3"}),
+            (std::vector<std::string>{"東か", "東\xE3"}));
+  // Shift_JIS: a lead byte at the end of a literal takes whatever byte follows it.
+  EXPECT_EQ(Kept({"\x82\xA0", "\x82", "A\x82\xA0"}, {"\x82"}, TextEncoding::kShiftJis),
+            (std::vector<std::string>{"\x82\xA0", "\x82", "A\x82\xA0"}));
+  EXPECT_EQ(Kept({"\x82\x41", "A"}, {"A"}, TextEncoding::kShiftJis),
+            (std::vector<std::string>{"A"}));
+}
+
+TEST(NameIndex, EmptyLiteralKeepsAllNoLiteralNone) {
+  const std::vector<std::string> names = {"a", "", "東京"};
+  EXPECT_EQ(Kept(names, {"X", ""}), names);
+  EXPECT_TRUE(Kept(names, {}).empty());
+  const NameIndex empty;
+  EXPECT_EQ(empty.size(), 0U);
+  EXPECT_TRUE(empty.Search(Literals{""}).Positions().empty());
+  EXPECT_FALSE(empty.Search(Literals{""}).Contains(0));
+}
+
+}  // namespace
