@@ -30,6 +30,8 @@ VostekData::~VostekData() {
   for (auto& item : m_items) {
     item.reset();
   }
+  // Another collection may take this one's place at the same address.
+  BumpNamesGeneration();
 }
 
 void VostekData::InitDefault() {
@@ -46,6 +48,7 @@ std::unique_ptr<VostekItem> VostekData::RemoveItemAt(int index) {
   const auto at = m_items.begin() + index;
   std::unique_ptr<VostekItem> item = std::move(*at);
   m_items.erase(at);
+  BumpNamesGeneration();
   return item;
 }
 
@@ -57,6 +60,7 @@ int VostekData::FindItem(const VostekItem* item) const {
 
 void VostekData::AppendItem(std::unique_ptr<VostekItem> item) {
   m_items.push_back(std::move(item));
+  BumpNamesGeneration();
 }
 
 const std::string& VostekData::GetGroupName(int index) const {
@@ -113,4 +117,5 @@ void VostekData::Load(ArchiveReader& archive) {
 
   m_groups = std::move(groups);
   m_items.swap(items);  // the old items go with `items`
+  BumpNamesGeneration();
 }

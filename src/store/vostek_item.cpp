@@ -4,6 +4,20 @@
 
 #include "store/archive.h"
 
+namespace {
+
+std::uint64_t g_namesGeneration = 0;  // the one user-interface thread reads and writes it
+
+}  // namespace
+
+std::uint64_t NamesGeneration() {
+  return g_namesGeneration;
+}
+
+void BumpNamesGeneration() {
+  ++g_namesGeneration;
+}
+
 VostekItem::~VostekItem() {
   vostek::g_malloc->Free(m_pidl);
 }
@@ -40,6 +54,7 @@ void VostekItem::Load(ArchiveReader& archive) {
     }
   }
   m_name = std::move(name);
+  BumpNamesGeneration();
   m_count = count;
   m_lastTime = lastTime;
   m_group = group;

@@ -8,6 +8,13 @@
 class ArchiveReader;
 class ArchiveWriter;
 
+// Changes whenever an item's name is written and whenever items join or leave a
+// collection, or a collection is loaded or destroyed: what is derived from the names of
+// a collection, by their positions, is current while this number and the collection
+// stay the same.
+std::uint64_t NamesGeneration();
+void BumpNamesGeneration();
+
 // One launch item: a file, folder or shortcut target the user dropped, with the name
 // shown for it, how often and when it was last opened, its group and its place there.
 class VostekItem {
@@ -22,7 +29,10 @@ class VostekItem {
   VostekItem& operator=(const VostekItem&) = delete;
 
   const std::string& GetName() const { return m_name; }
-  void SetName(const std::string& name) { m_name = name; }
+  void SetName(const std::string& name) {
+    m_name = name;
+    BumpNamesGeneration();
+  }
   std::uint32_t GetCount() const { return m_count; }
   const std::int64_t& GetLastTime() const { return m_lastTime; }
   std::int32_t GetGroup() const { return m_group; }

@@ -57,7 +57,7 @@ void VostekItem::InitFromShell(const IdList* parent, const IdList* child, std::i
   } else if (const std::string uri = UriFromIdList(joined.get()); !uri.empty()) {
     name = DisplayNameOfUri(uri);
   }
-  m_name = name.empty() ? texts::kUnknownName : name;
+  SetName(name.empty() ? texts::kUnknownName : name);
 
   IdListPtr target = !path.empty() && IsShortcut(path) ? ResolveShortcut(path) : std::move(joined);
   vostek::g_malloc->Free(m_pidl);
