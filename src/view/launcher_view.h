@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "search/name_index.h"
 #include "store/id_list.h"
 #include "view/item_shell.h"
 
@@ -12,6 +14,7 @@ class ImageList;
 class ListControl;
 class MigemoDictionary;
 class ViewHost;
+class VostekData;
 class VostekItem;
 
 // One dropped object: the absolute list of its parent (the file's folder, or the empty
@@ -119,6 +122,8 @@ class LauncherView {
 
  private:
   void StepCycle(int direction);  // +1 next, -1 previous
+  // The index of g_data's names, rebuilt first when they changed since it was built.
+  const NameIndex& CurrentNameIndex();
 
   ListControl& m_list;
   ViewHost& m_host;
@@ -126,4 +131,7 @@ class LauncherView {
   ItemShell& m_shell;
   std::string m_search;          // only A-Z and 0-9
   bool m_wheelSwitched = false;  // the wheel switched the view while the middle button was held
+  NameIndex m_nameIndex;
+  const VostekData* m_indexedData = nullptr;  // the collection and the names generation
+  std::uint64_t m_indexedGeneration = 0;      // m_nameIndex was built from
 };

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "app/globals.h"
 #include "resources/texts.h"
+#include "search/name_index.h"
 #include "search/search_step.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
@@ -24,10 +26,16 @@ ViewMode EffectiveMode() {
   return ShowsGroupView() ? VIEW_GROUP : g_viewMode;
 }
 
+// An item the mode shows, with its position in the collection.
+struct Candidate {
+  VostekItem* item;
+  std::size_t position;
+};
+
 // The items the mode shows, in display order. A stable sort keeps items with equal keys
 // in collection order, which is what inserting each before the first it outranks gives.
-std::vector<VostekItem*> Candidates(ViewMode mode) {
-  std::vector<VostekItem*> candidates;
+std::vector<Candidate> Candidates(ViewMode mode) {
+  std::vector<Candidate> candidates;
   const int count = g_data->GetItemCount();
   for (int i = 0; i < count; ++i) {
     VostekItem* item = g_data->GetItem(i);
@@ -35,45 +43,30 @@ std::vector<VostekItem*> Candidates(ViewMode mode) {
                        : mode == VIEW_RECENT ? item->GetLastTime() != 0
                                              : item->GetGroup() == g_curGroup;
     if (taken) {
-      candidates.push_back(item);
+      candidates.push_back({item, static_cast<std::size_t>(i)});
     }
   }
   switch (mode) {
     case VIEW_POPULAR:
-      std::stable_sort(
-          candidates.begin(), candidates.end(),
-          [](const VostekItem* a, const VostekItem* b) { return a->GetCount() > b->GetCount(); });
+      std::stable_sort(candidates.begin(), candidates.end(),
+                       [](const Candidate& a, const Candidate& b) {
+                         return a.item->GetCount() > b.item->GetCount();
+                       });
       break;
     case VIEW_RECENT:
       std::stable_sort(candidates.begin(), candidates.end(),
-                       [](const VostekItem* a, const VostekItem* b) {
-                         return a->GetLastTime() > b->GetLastTime();
+                       [](const Candidate& a, const Candidate& b) {
+                         return a.item->GetLastTime() > b.item->GetLastTime();
                        });
       break;
     case VIEW_GROUP:
-      std::stable_sort(
-          candidates.begin(), candidates.end(),
-          [](const VostekItem* a, const VostekItem* b) { return a->GetOrder() < b->GetOrder(); });
+      std::stable_sort(candidates.begin(), candidates.end(),
+                       [](const Candidate& a, const Candidate& b) {
+                         return a.item->GetOrder() < b.item->GetOrder();
+                       });
       break;
   }
   return candidates;
-}
-
-// Keeps the candidates whose names match the search text, in their order.
-std::vector<VostekItem*> Filter(MigemoDictionary& dictionary, const std::string& search,
-                                const std::vector<VostekItem*>& candidates) {
-  std::vector<std::string_view> names;
-  names.reserve(candidates.size());
-  for (const VostekItem* item : candidates) {
-    names.emplace_back(item->GetName());
-  }
-  std::vector<VostekItem*> kept;
-  for (const std::size_t position : SearchNames(dictionary, search, names)) {
-    if (position < candidates.size()) {
-      kept.push_back(candidates[position]);
-    }
-  }
-  return kept;
 }
 
 std::string WindowTitle(ViewMode mode, const std::string& search) {
@@ -106,9 +99,16 @@ void LauncherView::RefreshList() {
     return;
   }
 
-  std::vector<VostekItem*> rows = Candidates(mode);
+  // The search keeps the candidates whose names match, in their order.
+  std::optional<NameMatches> matches;
   if (!m_search.empty()) {
-    rows = Filter(m_dictionary, m_search, rows);
+    matches = SearchIndexedNames(m_dictionary, m_search, CurrentNameIndex());
+  }
+  std::vector<VostekItem*> rows;
+  for (const Candidate& candidate : Candidates(mode)) {
+    if (!matches || matches->Contains(candidate.position)) {
+      rows.push_back(candidate.item);
+    }
   }
 
   // The page size is read while the old rows still stand: it is what the window shows now.
@@ -128,6 +128,20 @@ void LauncherView::RefreshList() {
     m_list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   }
   m_host.SetTitle(WindowTitle(mode, m_search));
+}
+
+const NameIndex& LauncherView::CurrentNameIndex() {
+  if (m_indexedData != g_data || m_indexedGeneration != NamesGeneration()) {
+    std::vector<std::string_view> names;
+    names.reserve(static_cast<std::size_t>(g_data->GetItemCount()));
+    for (int i = 0; i < g_data->GetItemCount(); ++i) {
+      names.emplace_back(g_data->GetItem(i)->GetName());
+    }
+    m_nameIndex = NameIndex(names);
+    m_indexedData = g_data;
+    m_indexedGeneration = NamesGeneration();
+  }
+  return m_nameIndex;
 }
 
 void LauncherView::InsertListItem(int row, VostekItem* item) {

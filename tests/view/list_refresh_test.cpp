@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "resources/texts.h"
+#include "store/archive.h"
 #include "view/view_fakes.h"
 
 namespace {
@@ -226,6 +227,65 @@ TEST_F(SearchRefreshTest, SearchFiltersBeforeThePageLimitApplies) {
   ASSERT_EQ(list.GetItemCount(), 3);
   Type("target", searching);
   EXPECT_EQ(list.Texts(), (Strings{"target-b", "target-a"}));
+}
+
+// The search looks the names up in an index it keeps between refreshes; every change of
+// a name or of the items held must reach the next search.
+TEST_F(SearchRefreshTest, SeesEveryChangeOfTheNamesSinceTheLastSearch) {
+  VostekItem* memo = Add("memo", 0, 0);
+  Add("Report.txt", 0, 1);
+  Type("rep", searching);
+  EXPECT_EQ(list.Texts(), (Strings{"Report.txt"}));
+
+  memo->SetName("repair");
+  searching.RefreshList();
+  EXPECT_EQ(list.Texts(), (Strings{"repair", "Report.txt"}));
+
+  memo->SetName("memo");
+  searching.RefreshList();
+  EXPECT_EQ(list.Texts(), (Strings{"Report.txt"}));
+  data.RemoveItemAt(0);  // every later item moves up one place
+  searching.RefreshList();
+  EXPECT_EQ(list.Texts(), (Strings{"Report.txt"}));
+
+  auto added = std::make_unique<VostekItem>();
+  added->SetName("Repo2");
+  added->SetOrder(2);
+  searching.RefreshList();
+  data.AppendItem(std::move(added));
+  searching.RefreshList();
+  EXPECT_EQ(list.Texts(), (Strings{"Report.txt", "Repo2"}));
+
+  VostekData stored;
+  stored.InitDefault();
+  for (const char* name : {"memo", "レポート"}) {
+    auto item = std::make_unique<VostekItem>();
+    item->SetName(name);
+    stored.AppendItem(std::move(item));
+  }
+  ArchiveWriter writer;
+  stored.Store(writer);
+  ArchiveReader reader(writer.Bytes());
+  data.Load(reader);
+  searching.RefreshList();
+  EXPECT_EQ(list.Texts(), (Strings{"レポート"}));
+}
+
+TEST_F(SearchRefreshTest, SearchesTheCollectionShownNow) {
+  Add("memo", 0, 0);
+  Add("Report.txt", 0, 1);
+  Type("rep", searching);
+  VostekData other;
+  other.InitDefault();
+  auto item = std::make_unique<VostekItem>();
+  item->SetName("レポート");
+  other.AppendItem(std::move(item));
+  g_data = &other;
+  searching.RefreshList();
+  EXPECT_EQ(list.Texts(), (Strings{"レポート"}));
+  g_data = &data;
+  searching.RefreshList();
+  EXPECT_EQ(list.Texts(), (Strings{"Report.txt"}));
 }
 
 }  // namespace
