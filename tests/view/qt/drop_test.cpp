@@ -40,6 +40,7 @@ class DropTest : public ViewTest {
 
   std::vector<std::uint32_t> Orders() const {
     std::vector<std::uint32_t> orders;
+    orders.reserve(static_cast<std::size_t>(data.GetItemCount()));
     for (int i = 0; i < data.GetItemCount(); ++i) {
       orders.push_back(data.GetItem(i)->GetOrder());
     }
