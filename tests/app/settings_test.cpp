@@ -56,7 +56,7 @@ class SettingsFileTest : public testing::Test {
 
 }  // namespace
 
-TEST(ParseProfileIntTest, TakesTheLeadingSignedDecimalNumber) {
+TEST(ParseProfileIntTest, TakesTheLeadingSignedDecimalNumberElseZeroAndSaturates) {
   EXPECT_EQ(ParseProfileInt("12abc"), 12);
   EXPECT_EQ(ParseProfileInt("-3"), -3);
   EXPECT_EQ(ParseProfileInt("+7"), 7);
@@ -64,17 +64,15 @@ TEST(ParseProfileIntTest, TakesTheLeadingSignedDecimalNumber) {
   EXPECT_EQ(ParseProfileInt("007"), 7);
   EXPECT_EQ(ParseProfileInt("300 ; wide"), 300);
   EXPECT_EQ(ParseProfileInt("0x20"), 0);
-}
 
-TEST(ParseProfileIntTest, TextWithoutANumberIsZero) {
+  // Text without a number is zero.
   EXPECT_EQ(ParseProfileInt(""), 0);
   EXPECT_EQ(ParseProfileInt("abc"), 0);
   EXPECT_EQ(ParseProfileInt("-"), 0);
   EXPECT_EQ(ParseProfileInt("- 3"), 0);
   EXPECT_EQ(ParseProfileInt("\xe3\x82\xb0"), 0);
-}
 
-TEST(ParseProfileIntTest, OutOfRangeSaturatesInsteadOfWrapping) {
+  // Out of range saturates instead of wrapping.
   EXPECT_EQ(ParseProfileInt("2147483647"), kMax);
   EXPECT_EQ(ParseProfileInt("-2147483648"), kMin);
   EXPECT_EQ(ParseProfileInt("2147483648"), kMax);
@@ -84,17 +82,17 @@ TEST(ParseProfileIntTest, OutOfRangeSaturatesInsteadOfWrapping) {
   EXPECT_EQ(ParseProfileInt("-" + std::string(400, '9')), kMin);
 }
 
-TEST_F(SettingsFileTest, MissingOrUnreadableFileGivesEveryDefault) {
+TEST_F(SettingsFileTest, WhatIsMissingOrCannotBeReadGivesTheDefaults) {
   EXPECT_TRUE(SameSettings(ReadSettings(m_path), Settings{}));
-  std::filesystem::create_directory(m_path);
-  EXPECT_TRUE(SameSettings(ReadSettings(m_path), Settings{}));
-}
 
-TEST_F(SettingsFileTest, MissingKeysAndOtherSectionsGiveDefaults) {
   WriteTestFile(m_path, "[OTHER]\nwidth=999\n[GENERAL]\nrecent=1\n");
   Settings expected;
   expected.recent = 1;
   EXPECT_TRUE(SameSettings(ReadSettings(m_path), expected));
+
+  std::filesystem::remove(m_path);
+  std::filesystem::create_directory(m_path);
+  EXPECT_TRUE(SameSettings(ReadSettings(m_path), Settings{}));
 }
 
 TEST_F(SettingsFileTest, NamesCompareWithoutRegardToCase) {
