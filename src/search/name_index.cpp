@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <limits>
+#include <numeric>
 
 #include "search/literal_matcher.h"
 
@@ -67,6 +68,11 @@ std::vector<std::size_t> NameMatches::Positions() const {
   std::vector<std::size_t> positions;
   positions.reserve(count);
   for (std::size_t word = 0; word < m_words.size(); ++word) {
+    if (m_words[word] == ~std::uint64_t{0}) {  // all 64: what a search that keeps all gives
+      positions.resize(positions.size() + kWordBits);
+      std::iota(positions.end() - kWordBits, positions.end(), word * kWordBits);
+      continue;
+    }
     for (std::uint64_t bits = m_words[word]; bits != 0; bits &= bits - 1) {
       positions.push_back(word * kWordBits + static_cast<std::size_t>(std::countr_zero(bits)));
     }
