@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/message_box.h"
 #include "search/migemo_dictionary.h"
 #include "store/image_list.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
+#include "support/test_globals.h"
 #include "view/item_shell.h"
 #include "view/launcher_view.h"
 #include "view/list_control.h"
@@ -210,44 +210,20 @@ class FakeItemShell : public ItemShell {
 
 class ViewTest : public ::testing::Test {
  protected:
-  struct Message {
-    std::string text;
-    MessageButtons buttons;
-  };
-
   ViewTest() {
-    g_settings = Settings{};
+    // Off unless a test turns them on, so group views show only the group's items.
     g_settings.popular = 0;
     g_settings.recent = 0;
-    g_viewMode = VIEW_GROUP;
-    g_curGroup = 0;
-    g_data = &data;
-    data.InitDefault();
-    previousHandler =
-        SetMessageBoxHandler([this](const std::string& text, MessageButtons buttons, MessageIcon) {
-          messages.push_back({text, buttons});
-          return answerOk;
-        });
-  }
-  ~ViewTest() override {
-    SetMessageBoxHandler(previousHandler);
-    g_data = nullptr;
   }
 
-  // Appends an item; `launches` successful launches stamped `time`.
+  // Appends an item; `launches` successful launches stamped `time`. Each item gets an
+  // icon index of its own.
   VostekItem* Add(const std::string& name, int group = 0, std::uint32_t order = 0, int launches = 0,
                   std::int64_t time = 0) {
-    auto item = std::make_unique<VostekItem>();
-    item->SetName(name);
-    item->SetGroup(group);
-    item->SetOrder(order);
-    item->SetIcon(data.GetItemCount());
-    for (int i = 0; i < launches; ++i) {
-      item->RecordLaunch(time);
-    }
-    VostekItem* raw = item.get();
-    data.AppendItem(std::move(item));
-    return raw;
+    const int icon = data.GetItemCount();
+    VostekItem* item = AppendItem(data, name, group, order, launches, time);
+    item->SetIcon(icon);
+    return item;
   }
 
   // Names of the items in the group, ordered by their order value (ties: collection order).
@@ -268,13 +244,13 @@ class ViewTest : public ::testing::Test {
     return names;
   }
 
-  VostekData data;
+  TestGlobals globals;
+  VostekData& data = globals.data;
+  std::vector<MessageRecorder::Message>& messages = globals.messages.shown;
+  bool& answerOk = globals.messages.answer;
   FakeListControl list;
   FakeViewHost host;
   FakeItemShell shell;
   MigemoDictionary dictionary;  // opens nothing unless a test opens it
   LauncherView view{list, host, dictionary, shell};
-  std::vector<Message> messages;
-  bool answerOk = true;
-  MessageBoxHandler previousHandler;
 };
