@@ -1,8 +1,6 @@
 #include "app/settings.h"
 
-#include <fcntl.h>
 #include <strings.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -16,6 +14,7 @@
 
 #include "resources/texts.h"
 #include "store/atomic_file.h"
+#include "store/whole_file.h"
 
 namespace {
 
@@ -33,38 +32,6 @@ constexpr SettingKey kSettingKeys[] = {
     {"height", &Settings::height},         {"help_start", &Settings::help_start},
     {"g_autohide", &Settings::g_autohide},
 };
-
-enum class ReadResult { Read, Missing, Failed };
-
-ReadResult ReadWholeFile(const std::string& path, std::string* content, std::string* error) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT) {
-      return ReadResult::Missing;
-    }
-    *error = std::strerror(errno);
-    return ReadResult::Failed;
-  }
-  content->clear();
-  char buffer[8192];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) {
-      continue;
-    }
-    if (got < 0) {
-      *error = std::strerror(errno);
-      ::close(fd);
-      return ReadResult::Failed;
-    }
-    if (got == 0) {
-      break;
-    }
-    content->append(buffer, static_cast<std::size_t>(got));
-  }
-  ::close(fd);
-  return ReadResult::Read;
-}
 
 // The library parses NUL-terminated text: a NUL byte would hide the rest of the file.
 bool IsText(std::string_view content) {
@@ -152,8 +119,7 @@ std::int32_t ParseProfileInt(std::string_view text) {
 Settings ReadSettings(const std::string& path) {
   Settings settings;
   std::string content;
-  std::string error;
-  if (ReadWholeFile(path, &content, &error) != ReadResult::Read || !IsText(content)) {
+  if (ReadWholeFile(path, &content) != 0 || !IsText(content)) {
     return settings;
   }
   ProfileIni ini;
@@ -170,18 +136,14 @@ Settings ReadSettings(const std::string& path) {
 
 bool WriteSettings(const std::string& path, const Settings& settings, std::string* error) {
   std::string content;
-  switch (ReadWholeFile(path, &content, error)) {
-    case ReadResult::Failed:
-      return false;
-    case ReadResult::Missing:
-      content.clear();
-      break;
-    case ReadResult::Read:
-      if (!IsText(content)) {
-        *error = texts::kSettingsNotText;
-        return false;
-      }
-      break;
+  if (const int failure = ReadWholeFile(path, &content); failure == ENOENT) {
+    content.clear();
+  } else if (failure != 0) {
+    *error = std::strerror(failure);
+    return false;
+  } else if (!IsText(content)) {
+    *error = texts::kSettingsNotText;
+    return false;
   }
 
   const std::string marker = EndMarkerFor(content);

@@ -1,8 +1,6 @@
 #include "store/collection_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +9,7 @@
 #include "resources/texts.h"
 #include "store/archive.h"
 #include "store/atomic_file.h"
+#include "store/whole_file.h"
 
 namespace {
 
@@ -26,43 +25,6 @@ std::string Fill(std::string_view format, std::string_view first, std::string_vi
     }
   }
   return text;
-}
-
-// The whole file, or errno's value when it cannot be opened or read. Only a regular
-// file is read: a pipe would block the start and a device might never end.
-int ReadWholeFile(const std::string& path, std::string* bytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) {
-    return errno;
-  }
-  struct stat info {};
-  int failure = 0;
-  if (::fstat(fd, &info) != 0) {
-    failure = errno;
-  } else if (S_ISDIR(info.st_mode)) {
-    failure = EISDIR;
-  } else if (!S_ISREG(info.st_mode)) {
-    failure = EINVAL;
-  }
-  if (failure != 0) {
-    ::close(fd);
-    return failure;
-  }
-  bytes->reserve(static_cast<std::size_t>(info.st_size));
-  char buffer[65536];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got > 0) {
-      bytes->append(buffer, static_cast<std::size_t>(got));
-    } else if (got == 0) {
-      break;
-    } else if (errno != EINTR) {
-      failure = errno;
-      break;
-    }
-  }
-  ::close(fd);
-  return failure;
 }
 
 // Renames the file to the first free "<path>.broken", "<path>.broken.1", ...; returns

@@ -1,6 +1,7 @@
 #include "app/settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <limits>
@@ -92,6 +93,11 @@ TEST_F(SettingsFileTest, WhatIsMissingOrCannotBeReadGivesTheDefaults) {
 
   std::filesystem::remove(m_path);
   std::filesystem::create_directory(m_path);
+  EXPECT_TRUE(SameSettings(ReadSettings(m_path), Settings{}));
+
+  // A pipe in the file's place must not stall the start waiting for a writer.
+  std::filesystem::remove(m_path);
+  ASSERT_EQ(::mkfifo(m_path.c_str(), 0600), 0);
   EXPECT_TRUE(SameSettings(ReadSettings(m_path), Settings{}));
 }
 
@@ -223,6 +229,13 @@ TEST_F(SettingsFileTest, AnUnreadableFileIsNotReplaced) {
   EXPECT_FALSE(WriteSettings(m_path, Changed(), &error));
   EXPECT_FALSE(error.empty());
   EXPECT_TRUE(std::filesystem::is_directory(m_path));
+
+  std::filesystem::remove(m_path);
+  ASSERT_EQ(::mkfifo(m_path.c_str(), 0600), 0);
+  error.clear();
+  EXPECT_FALSE(WriteSettings(m_path, Changed(), &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(std::filesystem::is_fifo(m_path));
 }
 
 TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFile) {
