@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "store/containing_folder.h"
+
 namespace {
 
 bool Fail(std::string* error) {
@@ -29,14 +31,6 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
   return true;
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) {
-    return ".";
-  }
-  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // Makes the rename itself durable. The new file is already in place, so a folder
@@ -75,7 +69,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     failure = errno;
   }
   if (failure == 0) {
-    SyncFolder(FolderOf(path));
+    SyncFolder(ContainingFolder(path));
     return true;
   }
   ::unlink(temporary.c_str());

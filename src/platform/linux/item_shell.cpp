@@ -14,6 +14,7 @@
 #include "platform/linux/shell_launch.h"
 #include "platform/linux/shell_shortcut.h"
 #include "resources/texts.h"
+#include "store/containing_folder.h"
 #include "store/image_list.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"

@@ -128,11 +128,3 @@ bool OpenUri(const std::string& uri, std::string* error) {
   }
   return true;
 }
-
-std::string ContainingFolder(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) {
-    return path;
-  }
-  return slash == 0 ? std::string("/") : path.substr(0, slash);
-}

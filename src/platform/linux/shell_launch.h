@@ -17,6 +17,3 @@ bool OpenFolderPath(const std::string& path, std::string* error);
 
 // Opens a URI in the default application for its scheme.
 bool OpenUri(const std::string& uri, std::string* error);
-
-// The folder holding `path`: the path without its last component; "/" stays "/".
-std::string ContainingFolder(const std::string& path);

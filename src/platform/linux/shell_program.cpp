@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "platform/linux/shell_error_text.h"
-#include "platform/linux/shell_launch.h"
+#include "store/containing_folder.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "platform/linux/shell_desktop_entry.h"
 #include "platform/linux/shell_id_list.h"
-#include "platform/linux/shell_launch.h"
+#include "store/containing_folder.h"
 
 namespace {
 

@@ -264,10 +264,4 @@ TEST_F(ShellLaunch, OpenFolderOpensTheContainingFolder) {
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{g_strerror(ENOENT)});
 }
 
-TEST(ShellContainingFolder, DropsTheLastComponent) {
-  EXPECT_EQ(ContainingFolder("/data/report.doc"), "/data");
-  EXPECT_EQ(ContainingFolder("/data"), "/");
-  EXPECT_EQ(ContainingFolder("/"), "/");
-}
-
 }  // namespace
