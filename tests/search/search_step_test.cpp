@@ -16,10 +16,12 @@ namespace {
 
 const char kSystemDictionary[] = "/usr/share/cmigemo/utf-8/migemo-dict";
 
+// Through the index, as the list refresh searches.
 std::vector<std::string> Kept(MigemoDictionary& dictionary, const std::string& text,
                               const std::vector<std::string_view>& names) {
+  const NameIndex index(names);
   std::vector<std::string> kept;
-  for (const std::size_t position : SearchNames(dictionary, text, names)) {
+  for (const std::size_t position : SearchIndexedNames(dictionary, text, index).Positions()) {
     kept.emplace_back(names[position]);
   }
   return kept;
@@ -70,7 +72,7 @@ TEST_F(RealDictionary, KeepsEveryNameWhenTheAnswerYieldsTheEmptyLiteral) {
   std::vector<std::string> literals;
   ExpandPattern(Dictionary().Query("KA"), literals);
   ASSERT_NE(std::find(literals.begin(), literals.end(), ""), literals.end());
-  EXPECT_EQ(SearchNames(Dictionary(), "KA", kNames).size(), kNames.size());
+  EXPECT_EQ(Kept(Dictionary(), "KA", kNames).size(), kNames.size());
 }
 
 TEST_F(RealDictionary, AgreesWithTheDirectTestForEveryName) {
@@ -120,7 +122,7 @@ TEST(SearchNames, EmptySearchTextKeepsEveryNameInOrder) {
   EXPECT_EQ(SearchNames(closed, "", kNames), (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6}));
 }
 
-TEST(SearchNames, NoDictionaryKeepsNothingAndDoesNotFail) {
+TEST(SearchStep, NoDictionaryKeepsNothingAndDoesNotFail) {
   const std::string missing = ::testing::TempDir() + "/no-such-folder/migemo-dict";
   MigemoDictionary dictionary;
   dictionary.Open({missing, missing + "2"});
