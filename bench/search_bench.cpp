@@ -65,7 +65,7 @@ void Report(benchmark::State& state, const NameSet& set, std::size_t kept) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * TotalBytes(set)));
 }
 
-// The search step as the list refresh runs it: expansion, automaton, one pass.
+// The search step without the index: expansion, automaton, one pass over every name.
 void SearchStep(benchmark::State& state, const std::string& text) {
   const NameSet& set = Names(static_cast<std::size_t>(state.range(0)));
   Dictionary().Query(text);
