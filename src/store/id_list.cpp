@@ -28,17 +28,8 @@ std::size_t GetIdListSize(const IdList* list) {
     return 0;
   }
   std::size_t size = 2;
-  const std::uint8_t* item = list;
-  for (;;) {
-    const std::uint16_t cb = ReadCb(item);
-    size += cb;
-    if (cb == 0) {
-      break;
-    }
-    item += cb;
-    if (ReadCb(item) == 0) {
-      break;
-    }
+  for (const IdList* item = list; ReadCb(item) != 0; item += ReadCb(item)) {
+    size += ReadCb(item);
   }
   return size;
 }
@@ -53,7 +44,6 @@ IdList* ConcatIdLists(const IdList* parent, const IdList* child) {
   if (joined == nullptr) {
     return nullptr;
   }
-  std::memset(joined, 0, parentBytes + childBytes);
   std::memcpy(joined, parent, parentBytes);
   std::memcpy(joined + parentBytes, child, childBytes);
   return joined;

@@ -27,9 +27,6 @@ void CheckIndex(int index, std::size_t size, const char* what) {
 }  // namespace
 
 VostekData::~VostekData() {
-  for (auto& item : m_items) {
-    item.reset();
-  }
   // Another collection may take this one's place at the same address.
   BumpNamesGeneration();
 }
