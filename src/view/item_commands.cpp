@@ -21,16 +21,14 @@ namespace {
 enum class OpenAction { LaunchUnlessShift, OpenFolder };
 
 // Opens every selected item in row order, then hides; with no selection nothing at all
-// happens and the window stays. The next selected row is fetched before the current one
-// is opened.
+// happens and the window stays. The rows are taken before the first is opened.
 void OpenSelected(ListControl& list, ViewHost& host, ItemShell& shell, OpenAction action,
                   LauncherView& view) {
-  int row = list.GetNextSelected(-1);
-  if (row < 0) {
+  const std::vector<int> rows = SelectedRows(list);
+  if (rows.empty()) {
     return;
   }
-  while (row >= 0) {
-    const int next = list.GetNextSelected(row);
+  for (const int row : rows) {
     if (VostekItem* item = list.GetItemData(row)) {
       if (action == OpenAction::OpenFolder || host.IsShiftDown()) {
         shell.OpenFolder(*item);
@@ -38,7 +36,6 @@ void OpenSelected(ListControl& list, ViewHost& host, ItemShell& shell, OpenActio
         shell.Launch(*item);
       }
     }
-    row = next;
   }
   view.OnHide();
 }
