@@ -79,16 +79,14 @@ void LauncherView::OnGroupDelete() {
   }
   if (g_data->GetGroupCount() > 1) {
     // Items of the deleted group go; those of later groups follow their group down by one.
-    for (int i = 0; i < g_data->GetItemCount();) {
+    // From the back, so that each removal moves only the items behind it.
+    for (int i = g_data->GetItemCount() - 1; i >= 0; --i) {
       VostekItem* item = g_data->GetItem(i);
       if (item->GetGroup() == g_curGroup) {
         g_data->RemoveItemAt(i);
-        continue;
-      }
-      if (item->GetGroup() > g_curGroup) {
+      } else if (item->GetGroup() > g_curGroup) {
         item->SetGroup(item->GetGroup() - 1);
       }
-      ++i;
     }
     g_data->RemoveGroup(g_curGroup);
     if (g_curGroup > g_data->GetGroupCount() - 1) {
@@ -97,7 +95,7 @@ void LauncherView::OnGroupDelete() {
   } else {
     // The only group stays, emptied and with its first name again.
     while (!g_data->IsEmpty()) {
-      g_data->RemoveItemAt(0);
+      g_data->RemoveItemAt(g_data->GetItemCount() - 1);  // the last: nothing moves up
     }
     g_data->SetGroupName(0, texts::kDefaultGroupName);
   }
