@@ -1,9 +1,9 @@
 #pragma once
 
+#include "store/id_list.h"
+
 class ImageList;
 class VostekItem;
-
-#include "store/id_list.h"
 
 // What the view asks of the desktop for its items: opening them, opening their folders,
 // and making new items from dropped objects. Behind an interface so that the view logic
