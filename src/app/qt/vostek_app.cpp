@@ -65,7 +65,6 @@ bool CvostekApp::InitInstance() {
   }
 
   g_settings = ReadSettings(SettingsPath());
-  m_settingsRead = true;
   g_curGroup = 0;
   g_viewMode = StartViewMode(g_settings);
 
@@ -102,7 +101,7 @@ void CvostekApp::SaveAndRelease() {
   // The window's teardown also gives up the hot-key and the tray icon.
   delete m_frame;
 
-  if (m_lock.IsHeld() && m_settingsRead) {
+  if (m_lock.IsHeld()) {  // only after the settings were read
     // Both files are written before anything is shown, so a message left open (or an
     // exit that closes it) cannot keep the second one from being saved.
     std::string settingsError;

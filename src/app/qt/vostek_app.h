@@ -29,8 +29,8 @@ class CvostekApp : public QObject {
   // True when the system is to run its event loop; false when the process is to end
   // at once (another instance runs, or the lock cannot be had).
   bool InitInstance();
-  // Destroys the main window, then, in the instance that holds the lock and read the
-  // settings, writes the settings and the collection. The process's exit code: always 1.
+  // Destroys the main window, then, in the instance that holds the lock (which has read
+  // the settings), writes the settings and the collection. The process's exit code: always 1.
   int ExitInstance();
 
   // Ends the event loop, and every dialog open in it, on the way to ExitInstance. A
@@ -55,7 +55,6 @@ class CvostekApp : public QObject {
   std::string m_folder;
   std::string m_lockPath;
   InstanceLock m_lock;
-  bool m_settingsRead = false;
   bool m_collectionSaveAllowed = true;
   bool m_released = false;
   bool m_exitRequested = false;
