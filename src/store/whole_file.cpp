@@ -5,9 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 
-int ReadWholeFile(const std::string& path, std::string* bytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+int ReadWholeFile(const std::string& path, std::string* bytes, std::size_t maxBytes) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
     return errno;
   }
@@ -19,6 +20,8 @@ int ReadWholeFile(const std::string& path, std::string* bytes) {
     failure = EISDIR;
   } else if (!S_ISREG(info.st_mode)) {
     failure = EINVAL;
+  } else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+    failure = EFBIG;
   }
   if (failure != 0) {
     ::close(fd);
@@ -31,6 +34,10 @@ int ReadWholeFile(const std::string& path, std::string* bytes) {
     const ssize_t got = ::read(fd, buffer, sizeof buffer);
     if (got > 0) {
       bytes->append(buffer, static_cast<std::size_t>(got));
+      if (bytes->size() > maxBytes) {  // grew while being read
+        failure = EFBIG;
+        break;
+      }
     } else if (got == 0) {
       break;
     } else if (errno != EINTR) {

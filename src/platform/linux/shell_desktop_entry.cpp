@@ -1,19 +1,15 @@
 #include "platform/linux/shell_desktop_entry.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <memory>
 
 #include "platform/linux/shell_error_text.h"
+#include "store/whole_file.h"
 
 namespace {
 
 // Desktop entries are a few kilobytes; anything far larger is not one, and reading it
 // whole would only stall the user interface.
-constexpr off_t kMaxEntrySize = 1 << 20;
+constexpr std::size_t kMaxEntrySize = 1 << 20;
 
 constexpr char kSuffix[] = ".desktop";
 constexpr char kGroup[] = "Desktop Entry";
@@ -30,45 +26,6 @@ std::string StringKey(GKeyFile* file, const char* key, bool localised) {
   return result;
 }
 
-// The file's bytes; refuses anything but a regular file of sensible size, so a FIFO or
-// device named *.desktop cannot block the caller.
-bool ReadSmallRegularFile(const std::string& path, std::string* bytes, std::string* error) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) {
-    *error = ErrnoText(errno);
-    return false;
-  }
-  struct stat info {};
-  int failure = 0;
-  if (fstat(fd, &info) != 0) {
-    failure = errno;
-  } else if (!S_ISREG(info.st_mode)) {
-    failure = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-  } else if (info.st_size > kMaxEntrySize) {
-    failure = EFBIG;
-  }
-  char buffer[4096];
-  while (failure == 0) {
-    const ssize_t got = read(fd, buffer, sizeof buffer);
-    if (got > 0) {
-      bytes->append(buffer, static_cast<std::size_t>(got));
-      if (bytes->size() > static_cast<std::size_t>(kMaxEntrySize)) {
-        failure = EFBIG;
-      }
-    } else if (got == 0) {
-      break;
-    } else if (errno != EINTR) {
-      failure = errno;
-    }
-  }
-  close(fd);
-  if (failure != 0) {
-    *error = ErrnoText(failure);
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 bool HasDesktopEntrySuffix(std::string_view path) {
@@ -77,7 +34,8 @@ bool HasDesktopEntrySuffix(std::string_view path) {
 
 std::optional<DesktopEntry> ReadDesktopEntry(const std::string& path, std::string* error) {
   std::string bytes;
-  if (!ReadSmallRegularFile(path, &bytes, error)) {
+  if (const int failure = ReadWholeFile(path, &bytes, kMaxEntrySize); failure != 0) {
+    *error = ErrnoText(failure);
     return std::nullopt;
   }
   std::unique_ptr<GKeyFile, KeyFileDeleter> file(g_key_file_new());
