@@ -22,8 +22,7 @@
 
 namespace {
 
-constexpr int kItemRole = Qt::UserRole;       // the row's VostekItem*
-constexpr int kImageRole = Qt::UserRole + 1;  // the row's image index, -1 for none
+constexpr int kItemRole = Qt::UserRole;  // the row's VostekItem*
 constexpr int kVirtualKeyBack = 0x08;
 constexpr int kVirtualKeyDelete = 0x2E;
 constexpr int kSmallIconSize = 16;
@@ -100,7 +99,6 @@ void CvostekView::OnInitialUpdate() {
       item->SetIcon(m_imageList.AddIcon(FetchSmallIcon(item->GetPidl())));
     }
   }
-  SyncIconList();
   m_dictionary->Open();
 
   QWidget* top = window();
@@ -122,7 +120,6 @@ bool CvostekView::RunCommand(int id) {
     return false;
   }
   m_logic->RunCommand(id);
-  SyncIconList();
   emit commandStateChanged();
   return true;
 }
@@ -138,19 +135,6 @@ void CvostekView::ShowItemMenu(const QPoint& screenPoint) {
   QAction* chosen = menu->exec(screenPoint);
   if (chosen != nullptr && chosen->isEnabled()) {
     RunCommand(chosen->data().toInt());
-  }
-}
-
-void CvostekView::SyncIconList() {
-  const bool shown = g_settings.showicon != 0;
-  if (shown == m_iconsShown) {
-    return;
-  }
-  m_iconsShown = shown;
-  for (int row = 0; row < count(); ++row) {
-    QListWidgetItem* rowItem = item(row);
-    const int image = rowItem->data(kImageRole).toInt();
-    rowItem->setIcon(m_iconsShown && image >= 0 ? m_imageList.Icon(image) : QIcon());
   }
 }
 
@@ -176,8 +160,8 @@ void CvostekView::InsertItem(int row, const std::string& text, int image, Vostek
   auto* rowItem = new QListWidgetItem(QString::fromStdString(text));
   rowItem->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
   rowItem->setData(kItemRole, QVariant::fromValue(static_cast<void*>(item)));
-  rowItem->setData(kImageRole, image);
-  if (m_iconsShown && image >= 0) {
+  // The logic passes no image while icons are off, and every switch rebuilds the rows.
+  if (image >= 0) {
     rowItem->setIcon(m_imageList.Icon(image));
   }
   insertItem(row, rowItem);

@@ -41,10 +41,6 @@ class CvostekView : public QListWidget, public ListControl, public ViewHost {
   // Shows the item popup at a screen point and runs the chosen command.
   void ShowItemMenu(const QPoint& screenPoint);
 
-  // Shows the item icons when g_settings.showicon is on, none while it is off.
-  void SyncIconList();
-  const QtImageList& Icons() const { return m_imageList; }
-
   // ListControl
   int GetItemCount() const override;
   int GetCountPerPage() const override;
@@ -98,6 +94,5 @@ class CvostekView : public QListWidget, public ListControl, public ViewHost {
   QtImageList m_imageList;
   std::unique_ptr<LauncherView> m_logic;
   RowDelegate* m_delegate;
-  bool m_iconsShown = true;
   QPointer<QWidget> m_watchedWindow;  // the top-level window whose minimising hides
 };
