@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "store/containing_folder.h"
@@ -44,9 +45,22 @@ void SyncFolder(const std::string& folder) {
   }
 }
 
+// Where the bytes go: a symbolic link (a settings file kept with the user's other
+// dotfiles) is written through, so the link stays and its target gets the new content.
+std::string LinkTarget(const std::string& path) {
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) {
+    return path;  // not there yet, or a dangling link: the file is made at the path
+  }
+  std::string target = resolved;
+  std::free(resolved);
+  return target;
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+bool WriteFileAtomically(const std::string& givenPath, std::string_view bytes, std::string* error) {
+  const std::string path = LinkTarget(givenPath);
   const std::string temporary = path + ".tmp";
   const int fd =
       ::open(temporary.c_str(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0666);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 
@@ -22,6 +23,22 @@ TEST(AtomicFileTest, ReplacesWholeAndKeepsPermissions) {
   struct stat info {};
   ASSERT_EQ(::stat("plain name", &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST(AtomicFileTest, ALinkStaysAndItsTargetGetsTheBytes) {
+  ScopedTempDir dir;
+  ASSERT_EQ(::mkdir(dir.File("dotfiles").c_str(), 0700), 0);
+  const std::string target = dir.File("dotfiles/setting.ini");
+  WriteTestFile(target, "old");
+  const std::string link = dir.File("setting.ini");
+  ASSERT_EQ(::symlink("dotfiles/setting.ini", link.c_str()), 0);
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(link, "new", &error)) << error;
+  struct stat info {};
+  ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+  EXPECT_EQ(ReadTestFile(target), "new");
+  EXPECT_FALSE(TestFileExists(link + ".tmp"));
 }
 
 TEST(AtomicFileTest, FailuresLeaveTheOldFileAndSayWhy) {
