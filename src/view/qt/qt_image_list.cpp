@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kSmallIconSize = 16;
-
 QIcon ThemedIcon(const std::vector<std::string>& names) {
   for (const std::string& name : names) {
     const QString themed = QString::fromStdString(name);

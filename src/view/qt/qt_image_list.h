@@ -5,6 +5,9 @@
 
 #include "store/image_list.h"
 
+// The side of the list's small icons, in pixels.
+inline constexpr int kSmallIconSize = 16;
+
 // The list's small icons as Qt draws them. Every AddIcon appends exactly one entry: the
 // first themed name the icon theme knows, else the image file, else a generic file or
 // folder icon, so an index handed out always shows something.

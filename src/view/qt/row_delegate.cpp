@@ -5,8 +5,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "view/qt/qt_image_list.h"
+
 namespace {
-constexpr int kSmallIconSize = 16;
 constexpr int kRowPadding = 4;  // room for the focus frame above and below the text
 }  // namespace
 

@@ -11,6 +11,7 @@
 
 #include "app/globals.h"
 #include "platform/linux/shell_icon.h"
+#include "resources/virtual_keys.h"
 #include "search/migemo_dictionary.h"
 #include "store/vostek_data.h"
 #include "tray/window_activation.h"
@@ -23,9 +24,6 @@
 namespace {
 
 constexpr int kItemRole = Qt::UserRole;  // the row's VostekItem*
-constexpr int kVirtualKeyBack = 0x08;
-constexpr int kVirtualKeyDelete = 0x2E;
-constexpr int kSmallIconSize = 16;
 
 // Keys held with Ctrl, Alt or the logo key are commands or system keys, never search
 // text; Shift only changes which character arrives.
@@ -41,11 +39,11 @@ int SearchClearingKey(const QKeyEvent& event) {
     return 0;
   }
   if (event.key() == Qt::Key_Backspace) {
-    return kVirtualKeyBack;
+    return vk::kBack;
   }
   if (event.key() == Qt::Key_Delete && (mods & Qt::ShiftModifier) != 0 &&
       (mods & Qt::ControlModifier) == 0) {
-    return kVirtualKeyDelete;
+    return vk::kDelete;
   }
   return 0;
 }
