@@ -238,6 +238,7 @@ class ViewTest : public ::testing::Test {
       return a->GetOrder() < b->GetOrder();
     });
     std::vector<std::string> names;
+    names.reserve(items.size());
     for (const VostekItem* item : items) {
       names.push_back(item->GetName());
     }
