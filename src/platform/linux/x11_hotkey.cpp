@@ -3,8 +3,9 @@
 #include <xcb/xcb_keysyms.h>
 
 #include <array>
-#include <cstdlib>
 #include <memory>
+
+#include "platform/linux/x11_xcb.h"
 
 namespace {
 
@@ -12,13 +13,6 @@ struct KeySymbolsDeleter {
   void operator()(xcb_key_symbols_t* symbols) const { xcb_key_symbols_free(symbols); }
 };
 using KeySymbols = std::unique_ptr<xcb_key_symbols_t, KeySymbolsDeleter>;
-
-template <typename T>
-struct FreeDeleter {
-  void operator()(T* pointer) const { std::free(pointer); }  // NOLINT: xcb allocates with malloc
-};
-template <typename T>
-using XcbReply = std::unique_ptr<T, FreeDeleter<T>>;
 
 std::vector<std::uint8_t> KeycodesOf(xcb_key_symbols_t* symbols, X11Keysym keysym) {
   std::vector<std::uint8_t> keycodes;

@@ -1,21 +1,12 @@
 #include "platform/linux/x11_window_activation.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
+
+#include "platform/linux/x11_xcb.h"
 
 namespace {
 
 constexpr std::uint32_t kSourcePager = 2;
-
-xcb_atom_t InternAtom(xcb_connection_t* connection, const char* name) {
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-      connection,
-      xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
-  const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-  std::free(reply);  // NOLINT: xcb allocates with malloc
-  return atom;
-}
 
 }  // namespace
 

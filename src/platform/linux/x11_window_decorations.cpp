@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
+
+#include "platform/linux/x11_xcb.h"
 
 namespace {
 
@@ -23,14 +23,10 @@ void X11RequestCaptionAndBorderOnly(xcb_connection_t* connection, xcb_window_t w
       xcb_connection_has_error(connection) != 0) {
     return;
   }
-  constexpr char kName[] = "_MOTIF_WM_HINTS";
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-      connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
-  if (reply == nullptr) {
+  const xcb_atom_t hintsAtom = InternAtom(connection, "_MOTIF_WM_HINTS");
+  if (hintsAtom == XCB_ATOM_NONE) {
     return;
   }
-  const xcb_atom_t hintsAtom = reply->atom;
-  std::free(reply);  // NOLINT: xcb allocates with malloc
   const std::array<std::uint32_t, 5> hints{kHintsFunctions | kHintsDecorations,
                                            kFunctionResize | kFunctionMove,
                                            kDecorBorder | kDecorResizeHandle | kDecorTitle, 0, 0};
