@@ -13,6 +13,7 @@
 #include "app/qt/vostek_app.h"
 #include "frame/accelerator_keys.h"
 #include "frame/icons.h"
+#include "frame/menu_entries.h"
 #include "platform/linux/x11_window_decorations.h"
 #include "resources/accelerators.h"
 #include "resources/command_strings.h"
@@ -98,19 +99,11 @@ void CMainFrame::BuildMenuBar() {
   for (const MenuDefinition& definition : menus::kMainMenu) {
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8(definition.title));
     const bool settingsMenu = &definition == &menus::kMainMenu[menus::kSettingsMenuPosition];
-    for (const MenuEntry& entry : definition.entries) {
-      if (entry.text == nullptr) {
-        menu->addSeparator();
-        continue;
-      }
-      // The text after the tab shows in the shortcut column; the keys themselves are
-      // the frame's accelerators.
-      QAction* action = menu->addAction(QString::fromUtf8(entry.text));
-      const int id = entry.id;
-      action->setData(id);
+    // The shortcut texts are only shown; the keys themselves are the frame's accelerators.
+    for (QAction* action :
+         AddMenuEntries(*menu, definition.entries, [this](int id) { RunCommand(id); })) {
       action->setCheckable(settingsMenu);
-      connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-      m_menuActions[id] = action;
+      m_menuActions[action->data().toInt()] = action;
     }
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenu(menu); });
   }

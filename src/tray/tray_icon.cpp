@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "frame/icons.h"
+#include "frame/menu_entries.h"
 #include "resources/menus.h"
 #include "resources/texts.h"
 #include "tray/tray_activation.h"
@@ -20,18 +21,10 @@ constexpr int kDockWaits = 30;
 
 }  // namespace
 
-TrayIcon::TrayIcon(std::function<void(int id)> runCommand, QObject* parent)
-    : QObject(parent), m_runCommand(std::move(runCommand)), m_menu(std::make_unique<QMenu>()) {
-  for (const MenuEntry& entry : menus::kTrayMenu) {
-    if (entry.text == nullptr) {
-      m_menu->addSeparator();
-      continue;
-    }
-    QAction* action = m_menu->addAction(QString::fromUtf8(entry.text));
-    const int id = entry.id;
-    action->setData(id);
-    connect(action, &QAction::triggered, this, [this, id] { m_runCommand(id); });
-    if (id == menus::kTrayMenuDefault) {
+TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, QObject* parent)
+    : QObject(parent), m_menu(std::make_unique<QMenu>()) {
+  for (QAction* action : AddMenuEntries(*m_menu, menus::kTrayMenu, runCommand)) {
+    if (action->data().toInt() == menus::kTrayMenuDefault) {
       m_menu->setDefaultAction(action);
     }
   }

@@ -18,7 +18,7 @@ class TrayIcon : public QObject {
   Q_OBJECT
 
  public:
-  explicit TrayIcon(std::function<void(int id)> runCommand, QObject* parent = nullptr);
+  explicit TrayIcon(const std::function<void(int id)>& runCommand, QObject* parent = nullptr);
   ~TrayIcon() override;
 
   // Shows the balloon now, or as soon as the icon is in a tray that appears later.
@@ -35,7 +35,6 @@ class TrayIcon : public QObject {
   void LookForTray();
   void ShowPendingBalloonWhenDocked();
 
-  std::function<void(int id)> m_runCommand;
   std::unique_ptr<QMenu> m_menu;
   QSystemTrayIcon m_icon;
   QTimer m_lookForTray;
