@@ -9,23 +9,10 @@
 #include "resources/texts.h"
 #include "store/archive.h"
 #include "store/atomic_file.h"
+#include "store/fill_text.h"
 #include "store/whole_file.h"
 
 namespace {
-
-std::string Fill(std::string_view format, std::string_view first, std::string_view second) {
-  std::string text;
-  for (std::size_t at = 0; at < format.size(); ++at) {
-    if (format[at] == '%' && at + 1 < format.size() &&
-        (format[at + 1] == '1' || format[at + 1] == '2')) {
-      text += format[at + 1] == '1' ? first : second;
-      ++at;
-    } else {
-      text += format[at];
-    }
-  }
-  return text;
-}
 
 // Renames the file to the first free "<path>.broken", "<path>.broken.1", ...; returns
 // the new name, or empty with errno set when it cannot be moved.
@@ -78,7 +65,7 @@ CollectionLoadResult LoadCollectionFile(const std::string& path) {
   if (failure != 0) {
     result.data = DefaultCollection();
     result.status = CollectionStatus::Unreadable;
-    result.message = Fill(texts::kCollectionUnreadable, path, std::strerror(failure));
+    result.message = FillText(texts::kCollectionUnreadable, path, std::strerror(failure));
     result.saveAllowed = false;
     return result;
   }
@@ -96,10 +83,10 @@ CollectionLoadResult LoadCollectionFile(const std::string& path) {
   }
   result.movedTo = MoveAside(path);
   if (result.movedTo.empty()) {
-    result.message = Fill(texts::kCollectionDamagedKept, path, std::strerror(errno));
+    result.message = FillText(texts::kCollectionDamagedKept, path, std::strerror(errno));
     result.saveAllowed = false;
   } else {
-    result.message = Fill(texts::kCollectionDamagedMoved, path, result.movedTo);
+    result.message = FillText(texts::kCollectionDamagedMoved, path, result.movedTo);
   }
   return result;
 }

@@ -1,6 +1,5 @@
 #include "app/qt/vostek_app.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QTimer>
@@ -13,17 +12,11 @@
 #include "frame/main_frame.h"
 #include "resources/texts.h"
 #include "store/collection_file.h"
+#include "store/fill_text.h"
 
 namespace {
 
 constexpr char kCollectionFileName[] = "items.vkd";
-
-// A message with a file's path and the system's error text, both as the system has them.
-std::string FileMessage(const char* format, const std::string& path, const std::string& error) {
-  return QString::fromUtf8(format)
-      .arg(QFile::decodeName(QByteArray::fromStdString(path)), QString::fromLocal8Bit(error))
-      .toStdString();
-}
 
 }  // namespace
 
@@ -57,7 +50,7 @@ bool CvostekApp::InitInstance() {
     case InstanceLock::Result::HeldElsewhere:
       return false;  // the running instance carries on undisturbed; nothing is shown
     case InstanceLock::Result::Failed:
-      ShowMessageBox(FileMessage(texts::kInstanceLockFailed, m_lockPath, error), MessageButtons::Ok,
+      ShowMessageBox(FillText(texts::kInstanceLockFailed, m_lockPath, error), MessageButtons::Ok,
                      MessageIcon::Warning);
       return false;
     case InstanceLock::Result::Acquired:
@@ -110,11 +103,11 @@ void CvostekApp::SaveAndRelease() {
     const bool collectionSaved = m_data == nullptr || !m_collectionSaveAllowed ||
                                  SaveCollectionFile(CollectionPath(), *m_data, &collectionError);
     if (!settingsSaved) {
-      ShowMessageBox(FileMessage(texts::kSettingsSaveFailed, SettingsPath(), settingsError),
+      ShowMessageBox(FillText(texts::kSettingsSaveFailed, SettingsPath(), settingsError),
                      MessageButtons::Ok, MessageIcon::Warning);
     }
     if (!collectionSaved) {
-      ShowMessageBox(FileMessage(texts::kCollectionSaveFailed, CollectionPath(), collectionError),
+      ShowMessageBox(FillText(texts::kCollectionSaveFailed, CollectionPath(), collectionError),
                      MessageButtons::Ok, MessageIcon::Warning);
     }
   }
