@@ -34,7 +34,7 @@ class VostekItem {
     BumpNamesGeneration();
   }
   std::uint32_t GetCount() const { return m_count; }
-  const std::int64_t& GetLastTime() const { return m_lastTime; }
+  std::int64_t GetLastTime() const { return m_lastTime; }
   std::int32_t GetGroup() const { return m_group; }
   void SetGroup(std::int32_t group) { m_group = group; }
   std::uint32_t GetOrder() const { return m_order; }
