@@ -110,14 +110,13 @@ void CvostekView::OnInitialUpdate() {
 }
 
 bool CvostekView::IsCommandEnabled(int id) const {
-  return m_logic->HandlesCommand(id) && m_logic->IsCommandEnabled(id);
+  return m_logic->IsCommandEnabled(id);
 }
 
 bool CvostekView::RunCommand(int id) {
-  if (!m_logic->HandlesCommand(id)) {
+  if (!m_logic->RunCommand(id)) {
     return false;
   }
-  m_logic->RunCommand(id);
   emit commandStateChanged();
   return true;
 }
