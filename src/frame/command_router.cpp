@@ -19,9 +19,7 @@ bool CommandRouter::IsEnabled(int id) const {
 bool CommandRouter::Run(int id) {
   const auto frameCommand = m_frameCommands.find(id);
   if (frameCommand != m_frameCommands.end()) {
-    // Copied: the handler may replace the table's entries while it runs.
-    const std::function<void()> handler = frameCommand->second;
-    handler();
+    frameCommand->second();
     return true;
   }
   if (!IsEnabled(id) || !m_viewRun) {
