@@ -206,6 +206,9 @@ void CMainFrame::OnShow() {
     ApplyOuterSizeOnce();  // where the frame is known before mapping
     m_showCursor = QCursor::pos();
     MoveToCursor(this, m_showCursor, frameGeometry().size());
+    // Minimising hides the window but leaves it minimised; shown so, it would come up
+    // as an icon.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     // The list knows how many rows fit only once it is laid out, which a hidden window
     // is not; nothing is painted before this returns, so the old rows never show.

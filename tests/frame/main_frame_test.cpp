@@ -343,6 +343,17 @@ TEST_F(MainFrameTest, ShowingFillsOnePageOfThePopularViewAtTheWindowsSize) {
   EXPECT_EQ(frame->View()->count(), page);
 }
 
+TEST_F(MainFrameTest, AWindowTheDesktopMinimisedHidesAndComesBackRestored) {
+  MakeFrame();
+  Show();
+  frame->setWindowState(Qt::WindowMinimized);  // the desktop's "show desktop", say
+  QApplication::processEvents();
+  ASSERT_FALSE(frame->isVisible());
+  frame->OnShow();
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_FALSE(frame->isMinimized());  // shown as an icon, the hot-key would show nothing
+}
+
 TEST_F(MainFrameTest, LosingActivationHidesOnlyWithAutoHide) {
   MakeFrame();
   Show();
