@@ -67,4 +67,22 @@ inline constexpr MenuEntry kTrayMenu[] = {
 };
 inline constexpr int kTrayMenuDefault = ID_SHOW;
 
+// The item popup "list" (IDR_POPUP). The sub-menu that moves the selection to another
+// group goes in before the entry at kMoveToGroupPosition, which is its position in the
+// popup; it is filled with the group names when the popup opens, or greyed with its one
+// placeholder entry.
+inline constexpr MenuEntry kItemMenu[] = {
+    {ID_ITEM_LAUNCH, "起動する(&E)\tEnter, LDblClk"},
+    {ID_ITEM_OPENFOLDER, "フォルダを開く(&D)\tShift+Enter, WheelClk"},
+    kSeparator,
+    {ID_ITEM_RENAME, "名前の変更(&N)...\tF2"},
+    {ID_ITEM_REMOVE, "削除(&R)\tDel"},
+    kSeparator,
+    {ID_ITEM_UP, "上へ移動(&U)\tCtrl + U"},
+    {ID_ITEM_DOWN, "下へ移動(&B)\tCtrl + D"},
+};
+inline constexpr int kMoveToGroupPosition = 5;
+inline constexpr char kMoveToGroupTitle[] = "別のグループへ移動(&M)";
+inline constexpr MenuEntry kMoveToGroupPlaceholder{ID_MOVE_TO_GROUP_PLACEHOLDER, "グループ0"};
+
 }  // namespace menus

@@ -1,43 +1,24 @@
 #include "view/qt/item_popup_menu.h"
 
-#include "resources/command_ids.h"
+#include <iterator>
+
+#include "resources/menus.h"
 #include "view/launcher_view.h"
 
 namespace {
 
-struct PopupEntry {
-  const char* text;  // label, then the shortcut text after a tab
-  int id;            // 0: separator
-};
-
-// Position 5 is the move-to-group sub-menu; it is inserted where this table has -1.
-constexpr PopupEntry kListPopup[] = {
-    {"起動する(&E)\tEnter, LDblClk", ID_ITEM_LAUNCH},
-    {"フォルダを開く(&D)\tShift+Enter, WheelClk", ID_ITEM_OPENFOLDER},
-    {nullptr, 0},
-    {"名前の変更(&N)...\tF2", ID_ITEM_RENAME},
-    {"削除(&R)\tDel", ID_ITEM_REMOVE},
-    {nullptr, -1},
-    {nullptr, 0},
-    {"上へ移動(&U)\tCtrl + U", ID_ITEM_UP},
-    {"下へ移動(&B)\tCtrl + D", ID_ITEM_DOWN},
-};
-
-constexpr char kMoveToGroupText[] = "別のグループへ移動(&M)";
-constexpr char kPlaceholderText[] = "グループ0";
-
-QAction* AddCommand(QMenu& menu, const QString& text, int id, bool enabled) {
+void AddCommand(QMenu& menu, const QString& text, int id, bool enabled) {
   QAction* action = menu.addAction(text);
   action->setData(id);
   action->setEnabled(enabled);
-  return action;
 }
 
 void AddMoveToGroupMenu(QMenu& popup, const MoveToGroupMenu& model,
                         const std::function<bool(int id)>& isEnabled) {
-  QMenu* sub = popup.addMenu(QString::fromUtf8(kMoveToGroupText));
+  QMenu* sub = popup.addMenu(QString::fromUtf8(menus::kMoveToGroupTitle));
   if (model.greyed) {
-    AddCommand(*sub, QString::fromUtf8(kPlaceholderText), ID_MOVE_TO_GROUP_PLACEHOLDER, false);
+    AddCommand(*sub, QString::fromUtf8(menus::kMoveToGroupPlaceholder.text),
+               menus::kMoveToGroupPlaceholder.id, false);
     sub->menuAction()->setEnabled(false);
     return;
   }
@@ -55,10 +36,12 @@ std::unique_ptr<QMenu> BuildItemPopupMenu(const MoveToGroupMenu& moveToGroup,
                                           const std::function<bool(int id)>& isEnabled,
                                           QWidget* parent) {
   auto popup = std::make_unique<QMenu>(parent);
-  for (const PopupEntry& entry : kListPopup) {
-    if (entry.id == -1) {
+  for (int i = 0; i < std::ssize(menus::kItemMenu); ++i) {
+    if (i == menus::kMoveToGroupPosition) {
       AddMoveToGroupMenu(*popup, moveToGroup, isEnabled);
-    } else if (entry.id == 0) {
+    }
+    const MenuEntry& entry = menus::kItemMenu[i];
+    if (entry.text == nullptr) {
       popup->addSeparator();
     } else {
       AddCommand(*popup, QString::fromUtf8(entry.text), entry.id, isEnabled(entry.id));

@@ -12,6 +12,3 @@ struct MoveToGroupMenu;
 std::unique_ptr<QMenu> BuildItemPopupMenu(const MoveToGroupMenu& moveToGroup,
                                           const std::function<bool(int id)>& isEnabled,
                                           QWidget* parent);
-
-// The position of the move-to-group sub-menu among the popup's entries.
-inline constexpr int kMoveToGroupPosition = 5;

@@ -2,6 +2,7 @@
 #include <QMenu>
 
 #include "resources/command_ids.h"
+#include "resources/menus.h"
 #include "view/qt/item_popup_menu.h"
 #include "view_test_fixture.h"
 
@@ -23,7 +24,7 @@ std::vector<Entry> Entries(const QMenu& menu) {
 }
 
 QMenu* MoveToGroupMenu(const QMenu& popup) {
-  return popup.actions().at(kMoveToGroupPosition)->menu();
+  return popup.actions().at(menus::kMoveToGroupPosition)->menu();
 }
 
 class ItemPopupTest : public ViewTest {
@@ -39,37 +40,26 @@ class ItemPopupTest : public ViewTest {
   }
 };
 
-TEST_F(ItemPopupTest, EntriesTextsAndOrderAreThoseOfTheListPopup) {
+TEST_F(ItemPopupTest, EntriesAreThoseOfTheTableWithTheSubMenuAtItsPosition) {
   ShowGroupsWithSelection(2, 0);
   std::unique_ptr<QMenu> popup = view->CreateItemMenu();
-  const std::vector<Entry> entries = Entries(*popup);
-  const std::vector<std::string> texts = {"起動する(&E)\tEnter, LDblClk",
-                                          "フォルダを開く(&D)\tShift+Enter, WheelClk",
-                                          "-",
-                                          "名前の変更(&N)...\tF2",
-                                          "削除(&R)\tDel",
-                                          "別のグループへ移動(&M)",
-                                          "-",
-                                          "上へ移動(&U)\tCtrl + U",
-                                          "下へ移動(&B)\tCtrl + D"};
-  ASSERT_EQ(entries.size(), texts.size());
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    EXPECT_EQ(entries[i].text, texts[i]) << "position " << i;
-  }
-  EXPECT_EQ(entries[0].id, ID_ITEM_LAUNCH);
-  EXPECT_EQ(entries[1].id, ID_ITEM_OPENFOLDER);
-  EXPECT_EQ(entries[3].id, ID_ITEM_RENAME);
-  EXPECT_EQ(entries[4].id, ID_ITEM_REMOVE);
-  EXPECT_EQ(entries[7].id, ID_ITEM_UP);
-  EXPECT_EQ(entries[8].id, ID_ITEM_DOWN);
+  std::vector<Entry> entries = Entries(*popup);
+  ASSERT_EQ(entries.size(), std::size(menus::kItemMenu) + 1);
+  EXPECT_EQ(entries[menus::kMoveToGroupPosition].text, menus::kMoveToGroupTitle);
   ASSERT_NE(MoveToGroupMenu(*popup), nullptr);
+  entries.erase(entries.begin() + menus::kMoveToGroupPosition);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const MenuEntry& table = menus::kItemMenu[i];
+    EXPECT_EQ(entries[i].text, table.text != nullptr ? table.text : "-") << "entry " << i;
+    EXPECT_EQ(entries[i].id, table.id) << "entry " << i;
+  }
 }
 
 TEST_F(ItemPopupTest, SubMenuListsEveryGroupButTheShownOneUnderItsCommandId) {
   ShowGroupsWithSelection(4, 1);
   data.SetGroupName(2, "A&B");
   std::unique_ptr<QMenu> popup = view->CreateItemMenu();
-  EXPECT_TRUE(popup->actions().at(kMoveToGroupPosition)->isEnabled());
+  EXPECT_TRUE(popup->actions().at(menus::kMoveToGroupPosition)->isEnabled());
   const std::vector<Entry> entries = Entries(*MoveToGroupMenu(*popup));
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0].text, "グループ0");
@@ -85,15 +75,16 @@ TEST_F(ItemPopupTest, SubMenuListsEveryGroupButTheShownOneUnderItsCommandId) {
 TEST_F(ItemPopupTest, SubMenuGreyedWithOneGroupOrNoSelection) {
   ShowGroupsWithSelection(1, 0);
   std::unique_ptr<QMenu> oneGroup = view->CreateItemMenu();
-  EXPECT_FALSE(oneGroup->actions().at(kMoveToGroupPosition)->isEnabled());
+  EXPECT_FALSE(oneGroup->actions().at(menus::kMoveToGroupPosition)->isEnabled());
   const std::vector<Entry> placeholder = Entries(*MoveToGroupMenu(*oneGroup));
   ASSERT_EQ(placeholder.size(), 1u);
   EXPECT_EQ(placeholder[0].text, "グループ0");
+  EXPECT_EQ(placeholder[0].id, ID_MOVE_TO_GROUP_PLACEHOLDER);
 
   data.AddGroup("グループ1");
   view->clearSelection();
   std::unique_ptr<QMenu> noSelection = view->CreateItemMenu();
-  EXPECT_FALSE(noSelection->actions().at(kMoveToGroupPosition)->isEnabled());
+  EXPECT_FALSE(noSelection->actions().at(menus::kMoveToGroupPosition)->isEnabled());
 }
 
 TEST_F(ItemPopupTest, EntriesFollowTheEnablingRulesWhenTheMenuOpens) {
