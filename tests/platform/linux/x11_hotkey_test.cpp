@@ -11,8 +11,6 @@
 #include <cstdlib>
 #include <string>
 
-extern char** environ;
-
 namespace {
 
 constexpr int kSpace = 0x20;
