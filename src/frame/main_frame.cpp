@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QToolBar>
