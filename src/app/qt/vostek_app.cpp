@@ -82,37 +82,36 @@ CMainFrame* CvostekApp::MainFrame() const {
 }
 
 int CvostekApp::ExitInstance() {
-  SaveAndRelease();
-  return 1;
-}
-
-void CvostekApp::SaveAndRelease() {
-  if (m_released) {
-    return;
-  }
-  m_released = true;
   // The window's teardown also gives up the hot-key and the tray icon.
   delete m_frame;
-
-  if (m_lock.IsHeld()) {  // only after the settings were read
-    // Both files are written before anything is shown, so a message left open (or an
-    // exit that closes it) cannot keep the second one from being saved.
-    std::string settingsError;
-    const bool settingsSaved = WriteSettings(SettingsPath(), g_settings, &settingsError);
-    std::string collectionError;
-    const bool collectionSaved = m_data == nullptr || !m_collectionSaveAllowed ||
-                                 SaveCollectionFile(CollectionPath(), *m_data, &collectionError);
-    if (!settingsSaved) {
-      ShowMessageBox(FillText(texts::kSettingsSaveFailed, SettingsPath(), settingsError),
-                     MessageButtons::Ok, MessageIcon::Warning);
-    }
-    if (!collectionSaved) {
-      ShowMessageBox(FillText(texts::kCollectionSaveFailed, CollectionPath(), collectionError),
-                     MessageButtons::Ok, MessageIcon::Warning);
-    }
+  if (!m_filesWritten) {
+    WriteFiles();
   }
   g_data = nullptr;
   m_data.reset();
+  return 1;
+}
+
+void CvostekApp::WriteFiles() {
+  m_filesWritten = true;
+  if (!m_lock.IsHeld()) {  // held exactly when the settings were read
+    return;
+  }
+  // Both files are written before anything is shown, so a message left open (or an
+  // exit that closes it) cannot keep the second one from being saved.
+  std::string settingsError;
+  const bool settingsSaved = WriteSettings(SettingsPath(), g_settings, &settingsError);
+  std::string collectionError;
+  const bool collectionSaved = m_data == nullptr || !m_collectionSaveAllowed ||
+                               SaveCollectionFile(CollectionPath(), *m_data, &collectionError);
+  if (!settingsSaved) {
+    ShowMessageBox(FillText(texts::kSettingsSaveFailed, SettingsPath(), settingsError),
+                   MessageButtons::Ok, MessageIcon::Warning);
+  }
+  if (!collectionSaved) {
+    ShowMessageBox(FillText(texts::kCollectionSaveFailed, CollectionPath(), collectionError),
+                   MessageButtons::Ok, MessageIcon::Warning);
+  }
 }
 
 void CvostekApp::RequestExit() {
@@ -121,7 +120,11 @@ void CvostekApp::RequestExit() {
 }
 
 void CvostekApp::OnEndSession() {
-  SaveAndRelease();
+  // The window and the collection stay until ExitInstance: a dialog of the window may be
+  // running its own event loop right now, and goes only when that loop has ended.
+  if (!m_filesWritten) {
+    WriteFiles();
+  }
   RequestExit();
 }
 

@@ -39,7 +39,7 @@ class CvostekApp : public QObject {
   bool IsExitRequested() const { return m_exitRequested; }
 
   // The desktop session is ending and may end the process as soon as this returns: the
-  // files are written now, then the event loop ends.
+  // files are written now, then the event loop ends; ExitInstance writes nothing again.
   void OnEndSession();
 
   // The version box, modal.
@@ -48,7 +48,7 @@ class CvostekApp : public QObject {
   CMainFrame* MainFrame() const;
 
  private:
-  void SaveAndRelease();
+  void WriteFiles();
   std::string SettingsPath() const;
   std::string CollectionPath() const;
 
@@ -56,7 +56,7 @@ class CvostekApp : public QObject {
   std::string m_lockPath;
   InstanceLock m_lock;
   bool m_collectionSaveAllowed = true;
-  bool m_released = false;
+  bool m_filesWritten = false;
   bool m_exitRequested = false;
   std::unique_ptr<VostekData> m_data;  // g_data points here while the system runs
   QPointer<CMainFrame> m_frame;
