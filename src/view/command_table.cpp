@@ -74,10 +74,6 @@ bool LauncherView::OnUpdateGroupCycle() const {
   return !(g_settings.recent == 0 && g_settings.popular == 0 && g_data->GetGroupCount() == 1);
 }
 
-bool LauncherView::HandlesCommand(int id) const {
-  return IsMoveToGroup(id) || FindCommand(id) != nullptr;
-}
-
 bool LauncherView::IsCommandEnabled(int id) const {
   if (IsMoveToGroup(id)) {
     return true;

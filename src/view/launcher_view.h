@@ -90,8 +90,7 @@ class LauncherView {
   void OnMButtonDown(int row);
   void OnMButtonUp();
   // With the middle button held, steps to the previous (delta > 0) or next view and
-  // returns true; the front end then releases the mouse capture. The list scrolls
-  // either way.
+  // returns true. The list scrolls either way.
   bool OnMouseWheel(bool middleButtonDown, int delta);
   bool WheelSwitched() const { return m_wheelSwitched; }
 
@@ -112,11 +111,9 @@ class LauncherView {
   bool OnUpdateGroupEdit() const;
   bool OnUpdateGroupCycle() const;
 
-  // The command table. HandlesCommand: the id has a handler here. IsCommandEnabled: its
-  // rule allows it now (ids without a rule are enabled; ids without a handler here are
-  // not). RunCommand: runs the handler when the rule allows; true when the id is one of
-  // the view's, whether or not its rule let it run.
-  bool HandlesCommand(int id) const;
+  // The command table. IsCommandEnabled: its rule allows it now (ids without a rule are
+  // enabled; ids without a handler here are not). RunCommand: runs the handler when the
+  // rule allows; true when the id is one of the view's, whether or not its rule let it run.
   bool IsCommandEnabled(int id) const;
   bool RunCommand(int id);
 

@@ -93,7 +93,6 @@ TEST_F(CommandTableTest, CommandsWithoutARuleAreAlwaysEnabledAndRun) {
   for (const int id :
        {ID_FILE_ADD, ID_GROUP_NEW, ID_HIDE, ID_VIEW_ICON, ID_VIEW_POPULAR, ID_VIEW_RECENT,
         ID_STAYGROUP, ID_AUTOHIDE, ID_MOVE_TO_GROUP, ID_MOVE_TO_GROUP_LAST}) {
-    EXPECT_TRUE(view.HandlesCommand(id)) << id;
     EXPECT_TRUE(view.IsCommandEnabled(id)) << id;
   }
   const Settings before = g_settings;
@@ -125,7 +124,6 @@ TEST_F(CommandTableTest, MoveToGroupIdsRunEvenWithoutRuleAndStopAtTheLastId) {
   EXPECT_EQ(data.GetItem(0)->GetGroup(), 1);
 
   for (const int id : {ID_MOVE_TO_GROUP_LAST + 1, ID_MOVE_TO_GROUP - 1}) {
-    EXPECT_FALSE(view.HandlesCommand(id)) << id;
     EXPECT_FALSE(view.IsCommandEnabled(id)) << id;
     EXPECT_FALSE(view.RunCommand(id)) << id;
   }
@@ -134,7 +132,6 @@ TEST_F(CommandTableTest, MoveToGroupIdsRunEvenWithoutRuleAndStopAtTheLastId) {
 TEST_F(CommandTableTest, FrameCommandsAreNotTheViews) {
   for (const int id :
        {ID_VIEW_TOOLBAR, ID_APP_ABOUT, ID_APP_EXIT, ID_SHOW, ID_MOVE_TO_GROUP_PLACEHOLDER}) {
-    EXPECT_FALSE(view.HandlesCommand(id)) << id;
     EXPECT_FALSE(view.RunCommand(id)) << id;
   }
   EXPECT_TRUE(host.visible);
