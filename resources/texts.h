@@ -49,6 +49,8 @@ inline constexpr char kDeleteGroupQuestion[] =
     "グループ内のアイテムも削除されます。\n%sを削除しますか？";
 inline constexpr char kEnterName[] = "入力してください。";
 inline constexpr char kGroupNameDialogTitle[] = "グループ名を入力してください";
+inline constexpr char kOkButton[] = "OK";
+inline constexpr char kCancelButton[] = "キャンセル";
 
 inline constexpr char kTitleSuffix[] = " - VOSTEK";
 inline constexpr char kPopularTitle[] = "（よく使うファイル） - VOSTEK";

@@ -15,7 +15,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
   icon->setPixmap(ApplicationIcon().pixmap(32, 32));
   auto* version =
       new QLabel(QString::fromUtf8(texts::kAboutVersionFormat).arg(VOSTEK_VERSION), this);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(QString::fromUtf8(texts::kOkButton), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

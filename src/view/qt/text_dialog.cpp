@@ -12,8 +12,8 @@
 CTextDialog::CTextDialog(QWidget* parent)
     : QDialog(parent),
       m_edit(new QLineEdit(this)),
-      m_ok(new QPushButton(QStringLiteral("OK"), this)),
-      m_cancel(new QPushButton(QStringLiteral("キャンセル"), this)) {
+      m_ok(new QPushButton(QString::fromUtf8(texts::kOkButton), this)),
+      m_cancel(new QPushButton(QString::fromUtf8(texts::kCancelButton), this)) {
   setWindowTitle(QString::fromUtf8(texts::kGroupNameDialogTitle));
   setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
