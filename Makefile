@@ -1,7 +1,9 @@
 # Every target installs what is missing first, so each works on a fresh Debian 12 machine.
 JOBS      ?= $(shell nproc)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo -G Ninja)
-CMAKE      = cmake -S . $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# ccache, where installed, lets rebuilds in other folders (sanitizer, fuzz, worktrees) reuse objects.
+LAUNCHER  := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+CMAKE      = cmake -S . $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: all deps build run test test-plain test-sanitize fuzz fuzz-run bench format tidy clean
 
