@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "support/scoped_file_size_limit.h"
 #include "support/scoped_temp_dir.h"
 
 namespace {
@@ -134,7 +135,7 @@ TEST_F(SettingsFileTest, ANewFileHoldsTheElevenKeysInOrder) {
   EXPECT_EQ(ReadTestFile(m_path),
             "[GENERAL]\npopular=1\nrecent=0\nstaygroup=0\nshowicon=1\nshowtool=1\nhotkey=32\n"
             "hotkeyMask=1\nwidth=200\nheight=220\nhelp_start=0\ng_autohide=0\n");
-  EXPECT_FALSE(TestFileExists(m_path + ".tmp"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.Path()), {}), 1);
 }
 
 TEST_F(SettingsFileTest, WrittenValuesReadBack) {
@@ -240,9 +241,11 @@ TEST_F(SettingsFileTest, AnUnreadableFileIsNotReplaced) {
 
 TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFile) {
   WriteTestFile(m_path, "[GENERAL]\nwidth=10\n");
-  std::filesystem::create_directory(m_path + ".tmp");  // the replacement cannot be made
   std::string error;
-  EXPECT_FALSE(WriteSettings(m_path, Changed(), &error));
+  {
+    ScopedFileSizeLimit tooSmall(8);  // the replacement cannot be written whole
+    EXPECT_FALSE(WriteSettings(m_path, Changed(), &error));
+  }
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(ReadTestFile(m_path), "[GENERAL]\nwidth=10\n");
 }

@@ -2,6 +2,7 @@
 
 import os
 import re
+import resource
 import signal
 import subprocess
 import sys
@@ -47,14 +48,14 @@ class StartupTest(unittest.TestCase):
     def write(self, name, content):
         self.area.write(self.path(name), content)
 
-    def start(self):
-        process = subprocess.Popen([BIN], cwd=self.data, env=self.env(),
+    def start(self, preexec_fn=None):
+        process = subprocess.Popen([BIN], cwd=self.data, env=self.env(), preexec_fn=preexec_fn,
                                    stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.processes.append(process)
         return process
 
-    def start_running(self):
-        process = self.start()
+    def start_running(self, preexec_fn=None):
+        process = self.start(preexec_fn)
         self.assertTrue(wait_until(lambda: process.poll() is not None
                                    or holds_open(process.pid, self.area.lock)))
         if process.poll() is not None:
@@ -118,10 +119,13 @@ class StartupTest(unittest.TestCase):
 
     def test_a_failed_save_keeps_the_old_collection(self):
         self.write("items.vkd", TWO_GROUPS)
-        os.mkdir(self.path("items.vkd.tmp"))  # the replacement file cannot be made
-        process = self.start_running()
+
+        def no_file_beyond_a_few_bytes():  # fails the save for root as well
+            signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+            resource.setrlimit(resource.RLIMIT_FSIZE, (8, resource.RLIM_INFINITY))
+
+        process = self.start_running(no_file_beyond_a_few_bytes)
         process.send_signal(signal.SIGTERM)
-        self.assertTrue(wait_until(lambda: os.path.exists(self.path("setting.ini"))))
 
         # The failure is on screen now; a further signal closes it and ends the process.
         def signal_until_ended():
@@ -133,7 +137,7 @@ class StartupTest(unittest.TestCase):
         self.assertTrue(wait_until(signal_until_ended))
         self.assertEqual(process.returncode, 1)
         self.assertEqual(self.read("items.vkd"), TWO_GROUPS)
-        self.assertIn(b"\nwidth=200\n", self.read("setting.ini"))
+        self.assertFalse(os.path.exists(self.path("setting.ini")))
 
 
 if __name__ == "__main__":

@@ -11,6 +11,7 @@
 #include "app/settings.h"
 #include "frame/main_frame.h"
 #include "resources/texts.h"
+#include "store/atomic_file.h"
 #include "store/collection_file.h"
 #include "store/fill_text.h"
 
@@ -57,6 +58,10 @@ bool CvostekApp::InitInstance() {
       break;
   }
 
+  // Only the holder of the lock writes here, so a temporary file beside ours is what a
+  // killed save left behind.
+  RemoveStaleTemporaries(SettingsPath());
+  RemoveStaleTemporaries(CollectionPath());
   g_settings = ReadSettings(SettingsPath());
   g_curGroup = 0;
   g_viewMode = StartViewMode(g_settings);

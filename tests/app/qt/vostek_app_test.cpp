@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "app/qt/qt_message_box.h"
 #include "frame/main_frame.h"
 #include "store/vostek_data.h"
+#include "support/scoped_file_size_limit.h"
 #include "support/scoped_temp_dir.h"
 #include "support/test_globals.h"
 
@@ -127,20 +129,27 @@ TEST_F(VostekAppTest, ADamagedCollectionIsKeptAndReportedOnceTheLoopRuns) {
   EXPECT_EQ(Read("items.vkd.broken"), damaged);
 }
 
-TEST_F(VostekAppTest, AFailedCollectionSaveKeepsTheOldFileAndSaysWhy) {
+TEST_F(VostekAppTest, FailedSavesKeepTheOldFilesAndNameThem) {
   WriteTestFile(File("items.vkd"), kDefaultCollection);
+  WriteTestFile(File("setting.ini"), "[GENERAL]\n");
   CvostekApp app(m_dir.Path(), m_lockPath);
   ASSERT_TRUE(app.InitInstance());
   g_data->AddGroup("More");
   g_settings.width = 999;
-  std::filesystem::create_directory(File("items.vkd.tmp"));  // the replacement cannot be made
-  EXPECT_EQ(app.ExitInstance(), 1);
-
+  {
+    ScopedFileSizeLimit tooSmall(kDefaultCollection.size());  // no replacement fits
+    EXPECT_EQ(app.ExitInstance(), 1);
+  }
   EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
-  EXPECT_NE(Read("setting.ini").find("width=999\n"), std::string::npos);
-  ASSERT_EQ(m_messages.size(), 1u);
-  EXPECT_NE(m_messages[0].text.find("items.vkd"), std::string::npos);
-  EXPECT_NE(m_messages[0].text.find('\n'), std::string::npos);  // followed by the system's text
+  EXPECT_EQ(Read("setting.ini"), "[GENERAL]\n");
+  ASSERT_EQ(m_messages.size(), 2u);
+  for (const char* name : {"setting.ini", "items.vkd"}) {
+    const std::string& text = m_messages[name[0] == 's' ? 0 : 1].text;
+    // The file, then the system's text for what failed with which file.
+    EXPECT_NE(text.find(File(name) + " "), std::string::npos) << text;
+    EXPECT_NE(text.find("\n" + File(name) + ": " + std::strerror(EFBIG)), std::string::npos)
+        << text;
+  }
 }
 
 TEST_F(VostekAppTest, TheEndOfTheSessionWritesAtOnceAndEndsTheLoop) {
