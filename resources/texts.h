@@ -19,7 +19,13 @@ inline constexpr char kInstanceLockFailed[] =
 inline constexpr char kSettingsSaveFailed[] = "設定を %1 に保存できませんでした。\n%2";
 inline constexpr char kCollectionSaveFailed[] =
     "アイテムとグループを %1 に保存できませんでした。\n%2";
-inline constexpr char kSettingsNotText[] = "テキストファイルではないため、書き換えませんでした。";
+// Why a settings file was left alone; %2 of the messages around it.
+inline constexpr char kSettingsNotText[] = "テキストファイルではありません";
+inline constexpr char kSettingsTooLarge[] = "1 MB を超えています";
+// At start, for a settings file left alone. %1: its path, %2: why.
+inline constexpr char kSettingsSetAside[] =
+    "%1 を読み込みませんでした（%2）。\n既定の設定で起動します。"
+    "ファイルには手を付けず、終了時にも書き換えません。";
 inline constexpr char kAboutVersionFormat[] = "VOSTEK Version %1";
 
 // The collection file at start. %1: the file's path, %2: where it was moved or the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -8,6 +9,9 @@
 
 // setting.ini: an INI text file whose section "GENERAL" holds the eleven settings as
 // key=value lines in signed decimal. Section and key names compare case-insensitively.
+// A file larger than this is not a settings file anyone wrote by hand; reading it would
+// only cost time and memory.
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;
 
 inline constexpr char kSettingsFileName[] = "setting.ini";
 inline constexpr char kSettingsSection[] = "GENERAL";
@@ -18,11 +22,13 @@ inline constexpr char kSettingsSection[] = "GENERAL";
 std::int32_t ParseProfileInt(std::string_view text);
 
 // Reads the eleven settings. A missing or unreadable file, or a missing key, gives that
-// key's default.
-Settings ReadSettings(const std::string& path);
+// key's default. A file that is too large or not text gives every default, and
+// `setAside` (when given) says why: such a file is to be left as it is.
+Settings ReadSettings(const std::string& path, std::string* setAside = nullptr);
 
-// Sets the eleven keys in the file, adding those that are missing, and keeps every other
-// line: other sections and keys, comments, their order. The file is replaced whole or not
-// at all. A file that exists but cannot be read, or is not text, is left alone rather
-// than replaced by one that would lose its other lines. On failure `error` says why.
+// Sets the eleven keys in the file in place, adding those that are missing to its first
+// section "GENERAL", and keeps every other byte as it was. The file is replaced whole or
+// not at all. A file that exists but cannot be read, is too large or is not text, is
+// left alone rather than replaced by one that would lose its other lines. On failure
+// `error` says why.
 bool WriteSettings(const std::string& path, const Settings& settings, std::string* error);

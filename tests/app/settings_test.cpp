@@ -197,6 +197,41 @@ TEST_F(SettingsFileTest, WritingKeepsEveryOtherLineInItsPlace) {
   EXPECT_TRUE(SameSettings(ReadSettings(m_path), Changed()));
 }
 
+// Only the values of our keys change, in place; new keys go after the last entry of the
+// first GENERAL section. Every other byte stays, line ends and final newline included.
+TEST_F(SettingsFileTest, WritingChangesOnlyOurValuesByteForByte) {
+  const std::string added =
+      "staygroup=1\nshowicon=0\nshowtool=0\nhotkey=75\nhotkeyMask=6\nhelp_start=1\n"
+      "g_autohide=1\n";
+  struct Case {
+    std::string file;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"[GENERAL]\npopular=1\na line without equals\nrecent=0 ; note\nwidth=300\n"
+       "width=400\n\n; about other\n[Other]\nheight=1\n[general]\nheight=7\n",
+       "[GENERAL]\npopular=0\na line without equals\nrecent=1 ; note\nwidth=640\n"
+       "width=400\n" +
+           added + "\n; about other\n[Other]\nheight=1\n[general]\nheight=-1\n"},
+      {"\xef\xbb\xbf  [ General ]\r\npopular = 1\t# on\r\nrecent=\r\nwidth=1;x\r\n"
+       "height=2",
+       "\xef\xbb\xbf  [ General ]\r\npopular = 0\t# on\r\nrecent=1\r\nwidth=640;x\r\n"
+       "height=-1\r\nstaygroup=1\r\nshowicon=0\r\nshowtool=0\r\nhotkey=75\r\n"
+       "hotkeyMask=6\r\nhelp_start=1\r\ng_autohide=1\r\n"},
+      {"; no section of ours\nwidth=5\n[Other]\nx=1",
+       "; no section of ours\nwidth=5\n[Other]\nx=1\n[GENERAL]\npopular=0\nrecent=1\n"
+       "staygroup=1\nshowicon=0\nshowtool=0\nhotkey=75\nhotkeyMask=6\nwidth=640\n"
+       "height=-1\nhelp_start=1\ng_autohide=1\n"},
+  };
+  for (const Case& c : cases) {
+    WriteTestFile(m_path, c.file);
+    std::string error;
+    ASSERT_TRUE(WriteSettings(m_path, Changed(), &error)) << error;
+    EXPECT_EQ(ReadTestFile(m_path), c.expected);
+    EXPECT_TRUE(SameSettings(ReadSettings(m_path), Changed())) << c.expected;
+  }
+}
+
 TEST_F(SettingsFileTest, WritingTwiceChangesNothingMore) {
   WriteTestFile(m_path, "[x]\n; note\ny=1\n; tail\n");
   std::string error;
@@ -214,14 +249,27 @@ TEST_F(SettingsFileTest, AByteOrderMarkStays) {
   EXPECT_EQ(ReadTestFile(m_path).rfind("\xef\xbb\xbf[GENERAL]\n", 0), 0u);
 }
 
-TEST_F(SettingsFileTest, AFileThatIsNotTextIsLeftAlone) {
-  const std::string binary("[GENERAL]\nwidth=10\n\0[lost]\nkeep=1\n", 34);
-  WriteTestFile(m_path, binary);
-  std::string error;
-  EXPECT_FALSE(WriteSettings(m_path, Changed(), &error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_EQ(ReadTestFile(m_path), binary);
-  EXPECT_TRUE(SameSettings(ReadSettings(m_path), Settings{}));
+TEST_F(SettingsFileTest, AFileThatIsNotTextOrTooLargeReadsAsDefaultsAndIsLeftAlone) {
+  const std::string header = "[GENERAL]\nwidth=10\n";
+  const std::string cases[] = {
+      header + std::string("\0[lost]\nkeep=1\n", 15),
+      header + ";" + std::string(kMaxSettingsFileBytes - header.size(), 'x') + "\n",
+  };
+  for (const std::string& file : cases) {
+    WriteTestFile(m_path, file);
+    std::string setAside;
+    EXPECT_TRUE(SameSettings(ReadSettings(m_path, &setAside), Settings{}));
+    EXPECT_FALSE(setAside.empty());
+    std::string error;
+    EXPECT_FALSE(WriteSettings(m_path, Changed(), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(ReadTestFile(m_path), file);
+  }
+  // Up to the limit the file is still read.
+  WriteTestFile(m_path, header + std::string(kMaxSettingsFileBytes - header.size(), ';'));
+  std::string setAside;
+  EXPECT_EQ(ReadSettings(m_path, &setAside).width, 10);
+  EXPECT_TRUE(setAside.empty());
 }
 
 TEST_F(SettingsFileTest, AnUnreadableFileIsNotReplaced) {

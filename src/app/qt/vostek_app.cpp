@@ -62,7 +62,15 @@ bool CvostekApp::InitInstance() {
   // killed save left behind.
   RemoveStaleTemporaries(SettingsPath());
   RemoveStaleTemporaries(CollectionPath());
-  g_settings = ReadSettings(SettingsPath());
+  std::string settingsSetAside;
+  g_settings = ReadSettings(SettingsPath(), &settingsSetAside);
+  m_settingsSaveAllowed = settingsSetAside.empty();
+  if (!m_settingsSaveAllowed) {
+    QTimer::singleShot(
+        0, this, [message = FillText(texts::kSettingsSetAside, SettingsPath(), settingsSetAside)] {
+          ShowMessageBox(message, MessageButtons::Ok, MessageIcon::Warning);
+        });
+  }
   g_curGroup = 0;
   g_viewMode = StartViewMode(g_settings);
 
@@ -105,7 +113,8 @@ void CvostekApp::WriteFiles() {
   // Both files are written before anything is shown, so a message left open (or an
   // exit that closes it) cannot keep the second one from being saved.
   std::string settingsError;
-  const bool settingsSaved = WriteSettings(SettingsPath(), g_settings, &settingsError);
+  const bool settingsSaved =
+      !m_settingsSaveAllowed || WriteSettings(SettingsPath(), g_settings, &settingsError);
   std::string collectionError;
   const bool collectionSaved = m_data == nullptr || !m_collectionSaveAllowed ||
                                SaveCollectionFile(CollectionPath(), *m_data, &collectionError);

@@ -55,6 +55,7 @@ class CvostekApp : public QObject {
   std::string m_folder;
   std::string m_lockPath;
   InstanceLock m_lock;
+  bool m_settingsSaveAllowed = true;  // false for a file left alone at start
   bool m_collectionSaveAllowed = true;
   bool m_filesWritten = false;
   bool m_exitRequested = false;

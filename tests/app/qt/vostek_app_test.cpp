@@ -129,6 +129,24 @@ TEST_F(VostekAppTest, ADamagedCollectionIsKeptAndReportedOnceTheLoopRuns) {
   EXPECT_EQ(Read("items.vkd.broken"), damaged);
 }
 
+TEST_F(VostekAppTest, AnOversizedSettingsFileStartsWithDefaultsIsReportedAndLeftAlone) {
+  const std::string huge = "[GENERAL]\nwidth=2147483647\n;" + std::string(2 << 20, 'x');
+  WriteTestFile(File("setting.ini"), huge);
+  CvostekApp app(m_dir.Path(), m_lockPath);
+  ASSERT_TRUE(app.InitInstance());
+  EXPECT_EQ(g_settings.width, Settings{}.width);
+
+  RunInEventLoop([&app] { QTimer::singleShot(0, &app, &CvostekApp::RequestExit); });
+  ASSERT_EQ(m_messages.size(), 1u);
+  EXPECT_NE(m_messages[0].text.find("setting.ini"), std::string::npos);
+
+  g_settings.g_autohide = 1;
+  EXPECT_EQ(app.ExitInstance(), 1);
+  EXPECT_EQ(Read("setting.ini"), huge);
+  EXPECT_EQ(m_messages.size(), 1u);  // no failed save at exit: the file is not ours to write
+  EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
+}
+
 TEST_F(VostekAppTest, FailedSavesKeepTheOldFilesAndNameThem) {
   WriteTestFile(File("items.vkd"), kDefaultCollection);
   WriteTestFile(File("setting.ini"), "[GENERAL]\n");
