@@ -48,7 +48,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QString::fromUtf8(texts::kTemplateTitle));
   setWindowIcon(ApplicationIcon());
-  resize(g_settings.width, g_settings.height);
+  resize(FitOnPrimaryScreen(QSize(g_settings.width, g_settings.height)));
   // Qt tells an X11 window manager only which functions the window has; the buttons
   // go away only when the decorations are named as well.
   const WId window = winId();  // created now, so the frame is known as early as can be
@@ -247,7 +247,7 @@ bool CMainFrame::ApplyOuterSizeOnce() {
     return false;  // the window manager has not framed the window yet (or never will)
   }
   m_outerSizeApplied = true;
-  const QSize wanted(g_settings.width, g_settings.height);
+  const QSize wanted = FitOnPrimaryScreen(QSize(g_settings.width, g_settings.height));
   if (isVisible()) {
     // An X11 window manager frames the window only once it is mapped, so the first
     // showing was centred without the frame; centred again now that it is known.

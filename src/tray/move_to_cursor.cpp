@@ -12,3 +12,8 @@ void MoveToCursor(QWidget* window, const QPoint& cursor, const QSize& size) {
     window->move(PlaceAtCursor(cursor, size, primary->availableGeometry()));
   }
 }
+
+QSize FitOnPrimaryScreen(const QSize& size) {
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  return primary != nullptr ? FitInWorkArea(size, primary->availableGeometry()) : size;
+}

@@ -20,3 +20,7 @@ QPoint PlaceAtCursor(QPoint cursor, QSize size, QRect workArea) {
   return {PlaceOnAxis(cursor.x(), size.width(), workArea.x() + workArea.width()),
           PlaceOnAxis(cursor.y(), size.height(), workArea.y() + workArea.height())};
 }
+
+QSize FitInWorkArea(QSize size, QRect workArea) {
+  return size.boundedTo(workArea.size());
+}

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <span>
 #include <string>
@@ -127,6 +128,16 @@ TEST_F(MainFrameTest, StartsAtTheSavedSizeAndStoresEveryNewSize) {
   EXPECT_EQ(frame->frameGeometry().size(), QSize(300, 340));
   EXPECT_EQ(g_settings.width, 300);
   EXPECT_EQ(g_settings.height, 340);
+
+  // A size beyond the screen (a hand-edited file) comes up as the work area's size.
+  g_settings.width = std::numeric_limits<std::int32_t>::max();
+  g_settings.height = 250;
+  frame.reset();
+  MakeFrame();
+  Show();
+  const QSize workArea = QGuiApplication::primaryScreen()->availableGeometry().size();
+  EXPECT_EQ(frame->frameGeometry().size(), QSize(workArea.width(), 250));
+  EXPECT_EQ(g_settings.width, workArea.width());
 }
 
 TEST_F(MainFrameTest, SettingsTogglesStartMarkedByTheSettingAndFlipItToZeroOrOne) {

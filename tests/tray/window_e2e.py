@@ -151,15 +151,18 @@ class LauncherWindowTest(unittest.TestCase):
         self.assertEqual(vostek.wait_exit(), 1)
         self.assertEqual(self.settings()["showtool"], "0", "kept from the first run")
 
-    def test_3_without_a_hot_key_the_tray_icon_still_shows_the_window(self):
+    def test_3_without_a_hot_key_the_tray_icon_still_shows_the_window_within_the_screen(self):
+        huge = "width=2147483647\nheight=2147483647\n"
         folder = self.area.program_folder("no-hot-key", items=self.items,
-                                          settings="[GENERAL]\nhotkey=0\nhelp_start=1\n")
+                                          settings="[GENERAL]\nhotkey=0\nhelp_start=1\n" + huge)
         vostek = self.run_program(folder)
         icon = wait_for("the tray icon", vostek.tray_icon)
         self.session.key("alt+space")
         stays("the window hidden", lambda: vostek.main_window() is None, 1.0)
         self.click_icon(icon, 1, repeat=2)
-        wait_for("the launcher window", vostek.main_window)
+        window = wait_for("the launcher window", vostek.main_window)
+        # The sizes from the file are bounded by the screen.
+        self.assertEqual(self.session.geometry(window), (0, 0) + SCREEN)
         vostek.process.terminate()  # the session's end runs the normal exit
         self.assertEqual(vostek.wait_exit(), 1)
 
