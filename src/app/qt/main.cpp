@@ -4,6 +4,7 @@
 
 #include "app/qt/exit_signals.h"
 #include "app/qt/qt_message_box.h"
+#include "app/qt/toolkit_translations.h"
 #include "app/qt/vostek_app.h"
 #include "frame/icons.h"
 #include "platform/linux/instance_lock.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(texts::kAppTitle));
   QApplication::setQuitOnLastWindowClosed(false);  // the window hides; the tray stays
   QApplication::setWindowIcon(ApplicationIcon());
+  const auto toolkitTranslations = InstallToolkitTranslations();
   InstallQtMessageBoxes();
 
   CvostekApp app(DataFolder(), DefaultInstanceLockPath());

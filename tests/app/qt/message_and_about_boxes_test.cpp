@@ -3,13 +3,17 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "app/qt/about_dialog.h"
 #include "app/qt/qt_message_box.h"
+#include "app/qt/toolkit_translations.h"
 #include "app/qt/vostek_app.h"
 
 namespace {
@@ -77,4 +81,26 @@ TEST(AboutDialogTest, NamesTheVersionAndClosesWithOk) {
   });
   CvostekApp::OnAppAbout();  // returns once the box is closed
   EXPECT_TRUE(inspected);
+}
+
+TEST(ToolkitTranslationsTest, StandardButtonsAndTheEditorsMenuAreJapanese) {
+  const std::unique_ptr<QTranslator> translations = InstallToolkitTranslations();
+  ASSERT_NE(translations, nullptr);
+
+  QMessageBox box(QMessageBox::Warning, "VOSTEK", "?", QMessageBox::Ok | QMessageBox::Cancel);
+  EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8("キャンセル"));
+  EXPECT_EQ(box.button(QMessageBox::Ok)->text(), "OK");
+
+  QLineEdit editor;
+  editor.setText("name");
+  const std::unique_ptr<QMenu> menu(editor.createStandardContextMenu());
+  QStringList texts;
+  for (const QAction* action : menu->actions()) {
+    if (!action->isSeparator()) {
+      texts << action->text();
+    }
+  }
+  EXPECT_EQ(texts.join('|').toStdString(),
+            "元に戻す(&U)\tCtrl+Z|やり直す(&R)\tCtrl+Y|切り取り(&T)\tCtrl+X|コピー(&C)\tCtrl+C|"
+            "貼り付け(&P)\tCtrl+V|削除|すべてを選択\tCtrl+A");
 }
