@@ -5,7 +5,7 @@ GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo -G Ninja)
 LAUNCHER  := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 CMAKE      = cmake -S . $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-plain test-sanitize fuzz fuzz-run bench format tidy clean
+.PHONY: all deps build run test test-plain test-sanitize test-windows windows fuzz fuzz-run bench format tidy clean
 
 all: build
 
@@ -20,9 +20,9 @@ run: build
 	scripts/run-vostek
 
 # The plain build (with the end-to-end tests on a real X server), a few seconds of each
-# fuzz target, then the whole unit suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
-test: deps test-plain fuzz-run test-sanitize
+# fuzz target, the whole unit suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the Windows build's tests under Wine.
+test: deps test-plain fuzz-run test-sanitize test-windows
 
 test-plain: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)
@@ -33,6 +33,14 @@ test-sanitize: deps
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
 	  ctest --test-dir build-sanitize --output-on-failure -j $(JOBS) -LE e2e
+
+# The Windows program, cross-built with mingw-w64: build-windows/vostek.exe and the
+# portable zip beside it.
+windows:
+	JOBS=$(JOBS) scripts/build-windows build-windows
+
+test-windows: windows
+	ctest --test-dir build-windows --output-on-failure
 
 fuzz: deps
 	CC=clang CXX=clang++ $(CMAKE) -B build-fuzz -DVOSTEK_FUZZ=ON -DVOSTEK_GUI=OFF -DVOSTEK_TESTS=OFF
@@ -53,4 +61,4 @@ tidy: build
 	git ls-files 'src/*.cpp' | xargs clang-tidy -p build --quiet
 
 clean:
-	rm -rf build build-sanitize build-fuzz build-bench
+	rm -rf build build-sanitize build-fuzz build-bench build-windows

@@ -9,15 +9,14 @@
 // text step one whole character at a time, so that no byte inside a character is taken
 // for an ASCII one.
 enum class TextEncoding {
-  kUtf8,      // Linux: well-formed sequences are characters, any other byte stands alone
-  kShiftJis,  // Windows (code page 932): a lead byte takes the byte after it along
+  kUtf8,      // well-formed sequences are characters, any other byte stands alone
+  kShiftJis,  // code page 932: a lead byte takes the byte after it along
 };
 
-#ifdef _WIN32
-inline constexpr TextEncoding kNativeTextEncoding = TextEncoding::kShiftJis;
-#else
+// Both builds keep their text in UTF-8, the Windows one too: a collection file then
+// reads the same on either system, names from the Windows shell (UTF-16) convert
+// without loss, and nothing depends on the system's ANSI code page.
 inline constexpr TextEncoding kNativeTextEncoding = TextEncoding::kUtf8;
-#endif
 
 // The length in bytes of the character that starts at `position` (< text.size()).
 // Never more than the bytes left; 1 for a byte that starts no complete character.

@@ -1,7 +1,5 @@
 #include "store/collection_file.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +7,7 @@
 #include "resources/texts.h"
 #include "store/archive.h"
 #include "store/atomic_file.h"
+#include "store/file_rename.h"
 #include "store/fill_text.h"
 #include "store/whole_file.h"
 
@@ -19,14 +18,17 @@ namespace {
 std::string MoveAside(const std::string& path) {
   const std::string base = path + ".broken";
   std::string target = base;
-  struct stat existing {};
-  for (unsigned long number = 1; ::lstat(target.c_str(), &existing) == 0; ++number) {
+  for (unsigned long number = 1;; ++number) {
+    const int failure = RenameToFreeName(path, target);
+    if (failure == 0) {
+      return target;
+    }
+    if (failure != EEXIST) {
+      errno = failure;
+      return {};
+    }
     target = base + "." + std::to_string(number);
   }
-  if (errno != ENOENT || ::rename(path.c_str(), target.c_str()) != 0) {
-    return {};
-  }
-  return target;
 }
 
 std::unique_ptr<VostekData> DefaultCollection() {

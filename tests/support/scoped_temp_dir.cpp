@@ -1,20 +1,29 @@
 #include "support/scoped_temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
+#include <string>
 #include <system_error>
 
 ScopedTempDir::ScopedTempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "vostek-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) {
-    ADD_FAILURE() << "mkdtemp failed";
+  // A new folder of our own: create_directory answers false for a name already taken.
+  std::random_device random;
+  const std::filesystem::path temp = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path candidate = temp / ("vostek-test-" + std::to_string(random()));
+    std::error_code failure;
+    if (std::filesystem::create_directory(candidate, failure)) {
+      std::filesystem::permissions(candidate, std::filesystem::perms::owner_all,
+                                   std::filesystem::perm_options::replace, failure);
+      m_path = candidate.string();
+      return;
+    }
   }
-  m_path = pattern;
+  ADD_FAILURE() << "cannot make a temporary folder";
 }
 
 ScopedTempDir::~ScopedTempDir() {
@@ -46,7 +55,10 @@ void WriteTestFile(const std::string& path, const std::string& content) {
 
 void WriteTestFile(const std::string& path, const std::string& content, unsigned mode) {
   WriteTestFile(path, content);
-  EXPECT_EQ(::chmod(path.c_str(), mode), 0) << "cannot set the mode of " << path;
+  std::error_code failure;
+  std::filesystem::permissions(path, static_cast<std::filesystem::perms>(mode),
+                               std::filesystem::perm_options::replace, failure);
+  EXPECT_FALSE(failure) << "cannot set the mode of " << path;
 }
 
 bool TestFileExists(const std::string& path) {
