@@ -13,6 +13,7 @@
 #include "frame/accelerator_keys.h"
 #include "frame/icons.h"
 #include "frame/menu_entries.h"
+#include "frame/menu_entry_accessible.h"
 #include "platform/linux/x11_window_decorations.h"
 #include "resources/accelerators.h"
 #include "resources/command_strings.h"
@@ -56,6 +57,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     X11RequestCaptionAndBorderOnly(x11->connection(), static_cast<xcb_window_t>(window));
   }
 
+  InstallMenuEntryAccessibility();
   m_view = new CvostekView(this);
   setCentralWidget(m_view);
   m_router.AddFrameCommand(ID_VIEW_TOOLBAR, [this] { OnViewToolbar(); });
@@ -134,7 +136,11 @@ void CMainFrame::BuildToolBar() {
     const int id = button.id;
     const std::string_view tooltip = command_strings::Tooltip(id);
     QAction* action = m_wndToolBar->addAction(ResourceIcon(button.icon), QString());
-    action->setToolTip(QString::fromUtf8(tooltip.data(), static_cast<qsizetype>(tooltip.size())));
+    const QString tooltipText =
+        QString::fromUtf8(tooltip.data(), static_cast<qsizetype>(tooltip.size()));
+    action->setToolTip(tooltipText);
+    // A button without text would be read by its role alone.
+    m_wndToolBar->widgetForAction(action)->setAccessibleName(tooltipText);
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
     m_toolBarActions[id] = action;

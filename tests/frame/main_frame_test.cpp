@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
@@ -11,23 +12,24 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
+#include <functional>
 #include <iterator>
 #include <limits>
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "app/globals.h"
 #include "resources/command_ids.h"
-#include "resources/menus.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
 #include "support/test_globals.h"
 #include "tray/tray_icon.h"
 #include "tray/window_placement.h"
 #include "view/launcher_view.h"
+#include "view/qt/text_dialog.h"
 #include "view/qt/vostek_view.h"
 
 namespace {
@@ -52,19 +54,15 @@ class MainFrameTest : public testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
   }
 
-  // The menu holds the entries of its table, in order: a separator where the table has
-  // one, else the entry's text and command.
-  static void ExpectBuiltFrom(const QMenu* menu, std::span<const MenuEntry> table) {
-    const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(static_cast<std::size_t>(actions.size()), table.size());
-    for (std::size_t i = 0; i < table.size(); ++i) {
-      SCOPED_TRACE(i);
-      EXPECT_EQ(actions[i]->isSeparator(), table[i].text == nullptr);
-      if (table[i].text != nullptr) {
-        EXPECT_EQ(actions[i]->text().toStdString(), table[i].text);
-        EXPECT_EQ(actions[i]->data().toInt(), table[i].id);
-      }
+  // Each entry as shown: its text and command id, "-" for a separator.
+  static Texts EntriesOf(const QMenu* menu) {
+    Texts entries;
+    for (const QAction* action : menu->actions()) {
+      entries.push_back(action->isSeparator() ? "-"
+                                              : action->text().toStdString() + " = " +
+                                                    std::to_string(action->data().toInt()));
     }
+    return entries;
   }
 
   QMenu* MenuBarMenu(int position) const {
@@ -85,15 +83,105 @@ class MainFrameTest : public testing::Test {
   std::unique_ptr<CMainFrame> frame;
 };
 
-TEST_F(MainFrameTest, MenuBarAndTrayMenuHoldTheEntriesOfTheirTables) {
+TEST_F(MainFrameTest, MenuBarAndTrayMenuHoldTheirEntriesInOrder) {
   MakeFrame();
-  ASSERT_EQ(frame->menuBar()->actions().size(), std::ssize(menus::kMainMenu));
-  for (int i = 0; i < std::ssize(menus::kMainMenu); ++i) {
-    EXPECT_EQ(frame->menuBar()->actions().at(i)->text().toStdString(), menus::kMainMenu[i].title);
-    ExpectBuiltFrom(MenuBarMenu(i), menus::kMainMenu[i].entries);
+  Texts titles;
+  for (const QAction* action : frame->menuBar()->actions()) {
+    titles.push_back(action->text().toStdString());
   }
+  EXPECT_EQ(titles, (Texts{"ファイル(&F)", "グループ(&G)", "設定(&P)"}));
+  EXPECT_EQ(EntriesOf(MenuBarMenu(0)), (Texts{
+                                           "ファイルの追加(&A) = 32837",
+                                           "-",
+                                           "バージョン情報 (&A)... = 57664",
+                                           "-",
+                                           "隠す(&H)\tEsc = 32779",
+                                           "終了(&X)\tAlt + F4 = 57665",
+                                       }));
+  EXPECT_EQ(EntriesOf(MenuBarMenu(1)), (Texts{
+                                           "前のグループ(&P)\t←, WheelClk+Scrl = 32780",
+                                           "次のグループ(&N)\t→, WheelClk+Scrl = 32781",
+                                           "-",
+                                           "新規グループ(&N)\tCtrl + N = 32792",
+                                           "グループ名を変更(&N)...\tCtrl + F2 = 32793",
+                                           "グループを削除(&R)\tCtrl + Del = 32794",
+                                       }));
+  EXPECT_EQ(EntriesOf(MenuBarMenu(2)), (Texts{
+                                           "ツール バーの表示(&T) = 59392",
+                                           "アイコンの表示(&I) = 32786",
+                                           "-",
+                                           "よく使うファイルの表示(&O) = 32782",
+                                           "最近使ったファイルの表示(&R) = 32784",
+                                           "-",
+                                           "以前に表示したグループを記憶(&E) = 32840",
+                                           "非アクティブ時に自動的に隠す(&A) = 32847",
+                                       }));
   ASSERT_NE(frame->Tray(), nullptr);
-  ExpectBuiltFrom(frame->Tray()->Menu(), menus::kTrayMenu);
+  EXPECT_EQ(EntriesOf(frame->Tray()->Menu()), (Texts{
+                                                  "バージョン情報 (&A)... = 57664",
+                                                  "-",
+                                                  "表示(&S)\tAlt + Space = 32805",
+                                                  "終了(&X) = 57665",
+                                              }));
+}
+
+// What a screen reader is told: the toolbar buttons by their tooltips, the list by the
+// view it shows, menu entries by their label with the shortcut given apart.
+TEST_F(MainFrameTest, ScreenReadersGetNamesAndShortcutsApart) {
+  MakeFrame();
+  Show();
+  auto accessible = [](QObject* object, QAccessible::Text which) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face != nullptr ? face->text(which).toStdString() : std::string("(none)");
+  };
+  Texts buttons;
+  for (QAction* action : frame->ToolBar()->actions()) {
+    if (!action->isSeparator()) {
+      buttons.push_back(accessible(frame->ToolBar()->widgetForAction(action), QAccessible::Name));
+    }
+  }
+  EXPECT_EQ(buttons, (Texts{"選択しているファイルを起動します。",
+                            "選択しているファイルのあるフォルダを開きます。",
+                            "選択しているファイルを1つ上へ並べ替えます。",
+                            "選択しているファイルを1つ下へ並べ替えます。",
+                            "1つ前のグループを表示します。", "1つ次のグループを表示します。"}));
+
+  EXPECT_EQ(accessible(frame->View(), QAccessible::Name), "（よく使うファイル）");
+  data.AddGroup("仕事");
+  frame->RunCommand(ID_GROUP_NEXT);
+  EXPECT_EQ(accessible(frame->View(), QAccessible::Name), "グループ0");
+
+  // Entries as a screen reader finds them: children of their menu.
+  struct Entry {
+    QMenu* menu;
+    int position;
+    std::string name;
+    std::string shortcut;
+  };
+  const Entry entries[] = {
+      {MenuBarMenu(0), 4, "隠す(H)", "Esc"},
+      {MenuBarMenu(1), 0, "前のグループ(P)", "←, WheelClk+Scrl"},
+      {MenuBarMenu(1), 4, "グループ名を変更(N)...", "Ctrl + F2"},
+      {frame->Tray()->Menu(), 2, "表示(S)", "Alt + Space"},
+      {MenuBarMenu(0), 0, "ファイルの追加(A)", ""},  // without a shortcut, the whole label
+  };
+  for (const Entry& entry : entries) {
+    SCOPED_TRACE(entry.name);
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(entry.menu);
+    ASSERT_NE(menu, nullptr);
+    QAccessibleInterface* item = menu->child(entry.position);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->role(), QAccessible::MenuItem);
+    EXPECT_EQ(item->text(QAccessible::Name).toStdString(), entry.name);
+    if (!entry.shortcut.empty()) {
+      EXPECT_EQ(item->text(QAccessible::Accelerator).toStdString(), entry.shortcut);
+      ASSERT_NE(item->actionInterface(), nullptr);
+      EXPECT_EQ(
+          item->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+          QStringList{QString::fromStdString(entry.shortcut)});
+    }
+    EXPECT_EQ(item->parent(), menu);
+  }
 }
 
 TEST_F(MainFrameTest, WindowHasACaptionAndSizingBorderButNoButtons) {
@@ -286,6 +374,100 @@ TEST_F(MainFrameTest, AcceleratorsRunTheirCommandsThroughTheRules) {
 
   QTest::keyClick(list, Qt::Key_Escape);
   EXPECT_FALSE(frame->isVisible());
+}
+
+// Watches the application for its quit, and keeps it from quitting.
+class QuitCatcher : public QObject {
+ public:
+  QuitCatcher() { qApp->installEventFilter(this); }
+  ~QuitCatcher() override { qApp->removeEventFilter(this); }
+  QuitCatcher(const QuitCatcher&) = delete;
+  QuitCatcher& operator=(const QuitCatcher&) = delete;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == qApp && event->type() == QEvent::Quit) {
+      quit = true;
+      return true;
+    }
+    return false;
+  }
+
+  bool quit = false;
+};
+
+// Each accelerator pressed on the list runs its own command. The window shows group 1,
+// "二", with items a and b; row 0 (a) is selected, or row 1 (b) after a Down.
+TEST_F(MainFrameTest, EachAcceleratorRunsItsCommand) {
+  struct Outcome {
+    const TestGlobals& state;
+    const VostekItem& a;
+    const VostekItem& b;
+    const CMainFrame& frame;
+    bool quit;
+    bool nameDialog;
+  };
+  struct Case {
+    const char* keys;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool secondRow;
+    std::function<bool(const Outcome&)> ran;
+  };
+  const Case cases[] = {
+      {"Ctrl+U", Qt::Key_U, Qt::ControlModifier, true,
+       [](const Outcome& o) { return o.b.GetOrder() < o.a.GetOrder(); }},
+      {"Ctrl+D", Qt::Key_D, Qt::ControlModifier, false,
+       [](const Outcome& o) { return o.a.GetOrder() > o.b.GetOrder(); }},
+      {"Shift+X", Qt::Key_X, Qt::ShiftModifier, false,
+       [](const Outcome& o) { return o.a.GetGroup() == 0 && o.b.GetGroup() == 1; }},
+      // Opening the folder of an item without a path does nothing but hide; a launch
+      // would have said it failed.
+      {"Shift+Enter", Qt::Key_Return, Qt::ShiftModifier, false,
+       [](const Outcome& o) { return !o.frame.isVisible() && o.state.messages.shown.empty(); }},
+      {"Ctrl+Del", Qt::Key_Delete, Qt::ControlModifier, false,
+       [](const Outcome& o) {
+         return o.state.data.GetGroupCount() == 1 && o.state.messages.shown.size() == 1 &&
+                o.state.messages.shown[0].text.find("二") != std::string::npos;
+       }},
+      {"Ctrl+F2", Qt::Key_F2, Qt::ControlModifier, false,
+       [](const Outcome& o) { return o.nameDialog; }},
+      {"Alt+F4", Qt::Key_F4, Qt::AltModifier, false, [](const Outcome& o) { return o.quit; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    TestGlobals state;
+    g_settings.help_start = 1;
+    g_settings.popular = 0;
+    g_viewMode = VIEW_GROUP;
+    g_curGroup = 1;
+    state.data.AddGroup("二");
+    const VostekItem* a = AppendItem(state.data, "a", 1, 0);
+    const VostekItem* b = AppendItem(state.data, "b", 1, 1);
+    CMainFrame shown;
+    shown.OnShow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+    if (c.secondRow) {
+      QTest::keyClick(shown.View(), Qt::Key_Down);
+    }
+
+    bool nameDialog = false;
+    QTimer closeDialog;
+    QObject::connect(&closeDialog, &QTimer::timeout, [&nameDialog] {
+      if (auto* dialog = qobject_cast<CTextDialog*>(QApplication::activeModalWidget())) {
+        nameDialog = true;
+        dialog->reject();
+      }
+    });
+    closeDialog.start(10);
+    // The exit command asks the running event loop to end, so the key goes in inside one.
+    QuitCatcher catcher;
+    QTimer::singleShot(0, [&] {
+      QTest::keyClick(shown.View(), c.key, c.modifiers);
+      QCoreApplication::exit(0);
+    });
+    QCoreApplication::exec();
+    EXPECT_TRUE(c.ran(Outcome{state, *a, *b, shown, catcher.quit, nameDialog}));
+  }
 }
 
 TEST_F(MainFrameTest, KeysForTheNameEditorNeverReachTheAccelerators) {

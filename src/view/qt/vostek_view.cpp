@@ -11,6 +11,7 @@
 
 #include "app/globals.h"
 #include "platform/linux/shell_icon.h"
+#include "resources/texts.h"
 #include "resources/virtual_keys.h"
 #include "search/migemo_dictionary.h"
 #include "store/vostek_data.h"
@@ -273,7 +274,11 @@ void CvostekView::OnEndLabelEdit(int row, const std::string& text) {
 // ViewHost
 
 void CvostekView::SetTitle(const std::string& title) {
-  window()->setWindowTitle(QString::fromStdString(title));
+  const QString shown = QString::fromStdString(title);
+  window()->setWindowTitle(shown);
+  // The list is named after what it shows, as the title says it without the program.
+  const QString suffix = QString::fromUtf8(texts::kTitleSuffix);
+  setAccessibleName(shown.endsWith(suffix) ? shown.chopped(suffix.size()) : shown);
 }
 
 bool CvostekView::IsWindowVisible() const {
