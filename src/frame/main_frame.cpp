@@ -55,6 +55,7 @@ CMainFrame::CMainFrame(QWidget* parent)
   const WId window = winId();  // created now, so the frame is known as early as can be
   if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
     X11RequestCaptionAndBorderOnly(x11->connection(), static_cast<xcb_window_t>(window));
+    X11RequestFrameExtents(x11->connection(), static_cast<xcb_window_t>(window));
   }
 
   InstallMenuEntryAccessibility();

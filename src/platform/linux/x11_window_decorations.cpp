@@ -34,3 +34,24 @@ void X11RequestCaptionAndBorderOnly(xcb_connection_t* connection, xcb_window_t w
                       hints.size(), hints.data());
   xcb_flush(connection);
 }
+
+void X11RequestFrameExtents(xcb_connection_t* connection, xcb_window_t window) {
+  if (connection == nullptr || window == XCB_WINDOW_NONE ||
+      xcb_connection_has_error(connection) != 0) {
+    return;
+  }
+  const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+  const xcb_atom_t request = InternAtom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+  if (screen == nullptr || request == XCB_ATOM_NONE) {
+    return;
+  }
+  xcb_client_message_event_t message{};
+  message.response_type = XCB_CLIENT_MESSAGE;
+  message.format = 32;
+  message.window = window;
+  message.type = request;
+  xcb_send_event(connection, 0, screen->root,
+                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                 reinterpret_cast<const char*>(&message));
+  xcb_flush(connection);
+}
