@@ -48,6 +48,22 @@ inline constexpr char kBalloonTitle[] = "Hello! It's VOSTEK!";
 inline constexpr char kBalloonText[] =
     "ウインドウを表示させるには、Altを押しながらスペースキーを押してください。\n"
     "終了させたいときは、このアイコンを右クリックして、終了を選んでください。";
+// The greeting for a hot-key other than Alt+Space (%1: its name), and for none.
+inline constexpr char kBalloonTextOtherKey[] =
+    "ウインドウを表示させるには、%1 を押してください。\n"
+    "終了させたいときは、このアイコンを右クリックして、終了を選んでください。";
+inline constexpr char kBalloonTextNoKey[] =
+    "ウインドウを表示させるには、このアイコンをダブルクリックしてください。\n"
+    "終了させたいときは、このアイコンを右クリックして、終了を選んでください。";
+// A hot-key that could not be registered. %1: its name. The settings are written back at
+// exit, so an edit made while VOSTEK runs would be overwritten: the text says to quit first.
+inline constexpr char kHotKeyUnavailableTitle[] = "%1 を使えません";
+inline constexpr char kHotKeyUnavailableText[] =
+    "%1 はほかのプログラムが使っているか、このデスクトップでは登録できないため、"
+    "VOSTEK の表示に使えません。ウインドウはこのアイコンのダブルクリックで表示できます。\n"
+    "別のキーにするには、VOSTEK を終了してから setting.ini の hotkey（仮想キーコード）と "
+    "hotkeyMask（Alt 1、Ctrl 2、Shift 4、Win 8 の和）を書き換えるか、"
+    "デスクトップのキーボード設定で「vostek --toggle」をショートカットに割り当ててください。";
 
 inline constexpr char kAddFileHint[] =
     "ウインドウに追加したいアイコンをドラッグ＆ドロップして下さい。";

@@ -21,6 +21,7 @@
 #include "resources/texts.h"
 #include "resources/toolbar.h"
 #include "tray/global_hotkey.h"
+#include "tray/hot_key_texts.h"
 #include "tray/move_to_cursor.h"
 #include "tray/tray_icon.h"
 #include "tray/window_activation.h"
@@ -42,6 +43,16 @@ constexpr CheckMark kCheckMarks[] = {
     {ID_VIEW_RECENT, &Settings::recent},  {ID_VIEW_POPULAR, &Settings::popular},
     {ID_AUTOHIDE, &Settings::g_autohide}, {ID_VIEW_TOOLBAR, &Settings::showtool},
 };
+
+// The tray menu's entry that shows the window, as the table writes it.
+std::string_view ShowEntryTableText() {
+  for (const MenuEntry& entry : menus::kTrayMenu) {
+    if (entry.id == menus::kTrayMenuDefault) {
+      return entry.text;
+    }
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -80,13 +91,23 @@ CMainFrame::CMainFrame(QWidget* parent)
   m_view->OnInitialUpdate();
   m_view->setFocus();
 
-  m_hotKey = std::make_unique<GlobalHotKey>(g_settings.hotkey, g_settings.hotkeyMask);
+  const int hotKey = g_settings.hotkey;
+  const int hotKeyMask = g_settings.hotkeyMask;
+  m_hotKey = std::make_unique<GlobalHotKey>(hotKey, hotKeyMask);
   connect(m_hotKey.get(), &GlobalHotKey::pressed, this, &CMainFrame::OnShow);
-  m_tray = std::make_unique<TrayIcon>([this](int id) { RunCommand(id); });
+  m_tray = std::make_unique<TrayIcon>(
+      [this](int id) { RunCommand(id); },
+      QString::fromStdString(WithHotKeyShortcut(ShowEntryTableText(), hotKey, hotKeyMask)));
   connect(m_tray.get(), &TrayIcon::showRequested, this, &CMainFrame::OnShow);
+  // Arrives after the greeting and takes its place: the greeting would name a key that
+  // does not work.
+  connect(m_hotKey.get(), &GlobalHotKey::unavailable, this, [this, hotKey, hotKeyMask] {
+    m_tray->ShowBalloon(QString::fromStdString(HotKeyUnavailableTitle(hotKey, hotKeyMask)),
+                        QString::fromStdString(HotKeyUnavailableText(hotKey, hotKeyMask)));
+  });
   if (g_settings.help_start == 0) {
     m_tray->ShowBalloon(QString::fromUtf8(texts::kBalloonTitle),
-                        QString::fromUtf8(texts::kBalloonText));
+                        QString::fromStdString(GreetingText(hotKey, hotKeyMask)));
     g_settings.help_start = 1;
   }
   SyncToolBar();

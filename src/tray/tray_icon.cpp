@@ -21,11 +21,13 @@ constexpr int kDockWaits = 30;
 
 }  // namespace
 
-TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, QObject* parent)
+TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, const QString& showEntryText,
+                   QObject* parent)
     : QObject(parent), m_menu(std::make_unique<QMenu>()) {
   for (QAction* action : AddMenuEntries(*m_menu, menus::kTrayMenu, runCommand)) {
     if (action->data().toInt() == menus::kTrayMenuDefault) {
       m_menu->setDefaultAction(action);
+      action->setText(showEntryText);
     }
   }
   m_icon.setIcon(ApplicationIcon());

@@ -11,14 +11,16 @@
 class QMenu;
 
 // The icon in the notification area: tooltip "VOSTEK", the application icon, the menu
-// "tasktray" (its entries run through `runCommand`) and the greeting balloon. Where no
+// "tasktray" (its entries run through `runCommand`; its default entry, which shows the
+// window, reads `showEntryText`) and the balloons. Where no
 // tray is there at start, it keeps looking for a while and moves in when one appears.
 // The icon leaves the tray with the object.
 class TrayIcon : public QObject {
   Q_OBJECT
 
  public:
-  explicit TrayIcon(const std::function<void(int id)>& runCommand, QObject* parent = nullptr);
+  TrayIcon(const std::function<void(int id)>& runCommand, const QString& showEntryText,
+           QObject* parent = nullptr);
   ~TrayIcon() override;
 
   // Shows the balloon now, or as soon as the icon is in a tray that appears later.

@@ -151,14 +151,15 @@ def missing_x_tools():
 
 
 class XSession:
-    """Xvfb on a free display with a tray host at the bottom right, the environment for
-    programs on it (private HOME and XDG folders in the work area), and the tools that
+    """Xvfb on a free display with a tray host at the bottom right (or top right), and
+    optionally openbox as the window manager with its stock key bindings; the environment
+    for programs on it (private HOME and XDG folders in the work area), and the tools that
     drive and look at it. Everything started here logs to session.log."""
 
     SCREEN = (1024, 768)
     TRAY_HEIGHT = 24
 
-    def __init__(self, area):
+    def __init__(self, area, window_manager=False, tray_edge="bottom"):
         self.processes = []
         self.log_path = os.path.join(area.root, "session.log")
         self.log = open(self.log_path, "ab")
@@ -182,6 +183,12 @@ class XSession:
         for name in ("DBUS_SESSION_BUS_ADDRESS", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP"):
             self.env.pop(name, None)
         self.root = int(self.tool("xwininfo", "-root").split("Window id: ")[1].split()[0], 16)
+        self.window_manager = window_manager
+        if window_manager:
+            self.start(["openbox", "--sm-disable"])
+            wait_for("the window manager", lambda: "window id" in self.tool(
+                "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False))
+        self.tray_edge = tray_edge
         self.tray = None
         self.start_tray()
 
@@ -192,7 +199,7 @@ class XSession:
         return process
 
     def start_tray(self):
-        self.tray = self.start(["trayer", "--edge", "bottom", "--align", "right",
+        self.tray = self.start(["trayer", "--edge", self.tray_edge, "--align", "right",
                                 "--widthtype", "request", "--height", str(self.TRAY_HEIGHT),
                                 "--SetDockType", "true"])
         wait_for("the tray host", self.tray_window)
@@ -262,6 +269,11 @@ class XSession:
         return tuple(int(fields[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y",
                                                "Width", "Height"))
 
+    def outer_geometry(self, window):
+        """The window with the frame a window manager put around it."""
+        parent = self.parent(window)
+        return self.geometry(parent if parent not in (0, self.root) else window)
+
     def title(self, window):
         output = self.tool("xprop", "-id", str(window), "_NET_WM_NAME", check=False)
         return output.split("=", 1)[1].strip().strip('"') if "=" in output else ""
@@ -309,16 +321,20 @@ class Vostek:
         return None
 
     def main_window(self):
-        """The shown launcher window: a normal top-level window titled "... VOSTEK"."""
+        """The shown launcher window: a normal top-level window titled "... VOSTEK" (in
+        the frame of the window manager, if one runs)."""
         for window in self.session.windows(self.process.pid):
-            if (self.session.viewable(window) and self.session.parent(window) == self.session.root
+            parent = self.session.parent(window)
+            if (self.session.viewable(window)
+                    and (parent == self.session.root or self.session.window_manager
+                         and self.session.parent(parent) == self.session.root)
                     and "TOOLTIP" not in self.session.window_type(window)
                     and "MENU" not in self.session.window_type(window)
                     and self.session.title(window) not in ("", "VOSTEK")):
                 return window
         return None
 
-    def show(self, x=500, y=400):
+    def show(self, x=500, y=400, hot_key="alt+space"):
         """Presses the hot-key with the pointer at (x, y) until the window shows: nothing
         on screen tells when the key is grabbed, and a press while shown only raises.
         Returns the window once it has the focus (where no window manager hands it over,
@@ -326,7 +342,7 @@ class Vostek:
         self.session.move_pointer(x, y)
 
         def press_and_look():
-            self.session.key("alt+space")
+            self.session.key(hot_key)
             return wait_until(self.main_window, timeout=2.0)
 
         window = wait_for("the launcher window", press_and_look,

@@ -107,6 +107,9 @@ class LauncherWindowTest(unittest.TestCase):
         session.move_pointer(900, 700)
         session.key("alt+space")
         stays("the window in place", lambda: session.geometry(window) == before, 0.5)
+        # ... and the keys still go to the search, not to the menu bar.
+        session.type("re")
+        vostek.wait_title(window, "ALL > [RE]")
 
         # A settings toggle lives in memory until the exit.
         session.key("alt+p")

@@ -3,6 +3,7 @@
 #include <xcb/xcb_keysyms.h>
 
 #include <array>
+#include <cstring>
 #include <memory>
 
 #include "platform/linux/x11_xcb.h"
@@ -81,6 +82,7 @@ void X11HotKeyGrab::Grab() {
                                              keycode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     }
   }
+  m_requested = static_cast<int>(cookies.size());
   // Collected here so that a refusal never reaches the toolkit's error log.
   for (const xcb_void_cookie_t cookie : cookies) {
     XcbReply<xcb_generic_error_t> error(xcb_request_check(m_connection, cookie));
@@ -114,4 +116,35 @@ bool X11HotKeyGrab::Matches(const xcb_generic_event_t* event) const {
   }
   const auto* press = reinterpret_cast<const xcb_key_press_event_t*>(event);
   return press->event == m_root && IsHotKeyPress(m_binding, press->detail, press->state);
+}
+
+std::uint8_t X11KeyboardExtensionFirstEvent(xcb_connection_t* connection) {
+  if (connection == nullptr || xcb_connection_has_error(connection) != 0) {
+    return 0;
+  }
+  constexpr char kName[] = "XKEYBOARD";
+  XcbReply<xcb_query_extension_reply_t> reply(xcb_query_extension_reply(
+      connection, xcb_query_extension(connection, std::strlen(kName), kName), nullptr));
+  return reply && reply->present != 0 ? reply->first_event : 0;
+}
+
+bool IsX11KeyboardMappingChange(const xcb_generic_event_t* event,
+                                std::uint8_t keyboardExtensionEvent) {
+  constexpr std::uint8_t kSentEventBit = 0x80;
+  // The keyboard extension's event kinds, in the byte after the response type.
+  constexpr std::uint8_t kNewKeyboardNotify = 0;
+  constexpr std::uint8_t kMapNotify = 1;
+  if (event == nullptr) {
+    return false;
+  }
+  const auto type = static_cast<std::uint8_t>(event->response_type & ~kSentEventBit);
+  if (type == XCB_MAPPING_NOTIFY) {
+    const auto* mapping = reinterpret_cast<const xcb_mapping_notify_event_t*>(event);
+    return mapping->request != XCB_MAPPING_POINTER;
+  }
+  if (keyboardExtensionEvent != 0 && type == keyboardExtensionEvent) {
+    const std::uint8_t kind = event->pad0;
+    return kind == kNewKeyboardNotify || kind == kMapNotify;
+  }
+  return false;
 }

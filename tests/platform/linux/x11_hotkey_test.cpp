@@ -167,7 +167,7 @@ TEST_F(X11HotKeyGrabTest, MatchesOnlyKeyPressesOfTheKeyOnTheRoot) {
   EXPECT_FALSE(grab.Matches(nullptr));
 }
 
-TEST_F(X11HotKeyGrabTest, AKeyHeldByAnotherClientIsRefusedSilently) {
+TEST_F(X11HotKeyGrabTest, AKeyHeldByAnotherClientIsNotGrabbedAndRefusedSilently) {
   const auto modifiers = static_cast<std::uint16_t>(kMod1);
   xcb_grab_key(m_other.get(), 1, m_root, modifiers, m_spaceKeycode, XCB_GRAB_MODE_ASYNC,
                XCB_GRAB_MODE_ASYNC);
@@ -175,8 +175,11 @@ TEST_F(X11HotKeyGrabTest, AKeyHeldByAnotherClientIsRefusedSilently) {
   free(xcb_get_input_focus_reply(m_other.get(), xcb_get_input_focus(m_other.get()), nullptr));
 
   X11HotKeyGrab grab(m_ours.get(), kSpace, kModAlt);
-  // Only the plain combination was taken; those with lock bits are still granted to us.
-  EXPECT_TRUE(grab.IsGrabbed());
+  // Only the plain combination was taken, so without lock keys the key does not reach
+  // us; those with lock bits are still granted and work.
+  EXPECT_FALSE(grab.IsGrabbed());
+  auto event = Press(XCB_KEY_PRESS, m_root, kMod1 | kMod2);
+  EXPECT_TRUE(grab.Matches(reinterpret_cast<xcb_generic_event_t*>(&event)));
   // The refusal was collected, so no error waits in our connection's queue.
   xcb_flush(m_ours.get());
   free(xcb_get_input_focus_reply(m_ours.get(), xcb_get_input_focus(m_ours.get()), nullptr));
@@ -193,6 +196,38 @@ TEST_F(X11HotKeyGrabTest, NoHotKeyOrAnUnknownKeyGrabsNothing) {
   EXPECT_TRUE(OtherClientCanGrab(0));
   auto event = Press(XCB_KEY_PRESS, m_root, kMod1);
   EXPECT_FALSE(none.Matches(reinterpret_cast<xcb_generic_event_t*>(&event)));
+}
+
+TEST(X11KeyboardMappingChangeTest, TellsMappingChangesFromOtherEvents) {
+  constexpr std::uint8_t kExtension = 85;
+  struct Case {
+    std::uint8_t type;
+    std::uint8_t detail;  // the mapping request, or the extension's event kind
+    std::uint8_t extension;
+    bool change;
+  };
+  const Case cases[] = {
+      {XCB_MAPPING_NOTIFY, XCB_MAPPING_KEYBOARD, kExtension, true},
+      {XCB_MAPPING_NOTIFY, XCB_MAPPING_MODIFIER, 0, true},
+      {XCB_MAPPING_NOTIFY | 0x80, XCB_MAPPING_KEYBOARD, 0, true},
+      {XCB_MAPPING_NOTIFY, XCB_MAPPING_POINTER, kExtension, false},
+      {kExtension, 0, kExtension, true},   // a new keyboard
+      {kExtension, 1, kExtension, true},   // its map changed
+      {kExtension, 2, kExtension, false},  // only its state (a modifier went down)
+      {kExtension, 1, 0, false},           // no extension: an unrelated event code
+      {XCB_KEY_PRESS, 0, kExtension, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << int(c.type) << " " << int(c.detail));
+    xcb_mapping_notify_event_t event{};
+    event.response_type = c.type;
+    event.pad0 = c.detail;
+    event.request = c.detail;
+    EXPECT_EQ(
+        IsX11KeyboardMappingChange(reinterpret_cast<xcb_generic_event_t*>(&event), c.extension),
+        c.change);
+  }
+  EXPECT_FALSE(IsX11KeyboardMappingChange(nullptr, kExtension));
 }
 
 TEST(X11HotKeyGrabWithoutServer, ANullConnectionGrabsNothing) {
