@@ -16,6 +16,8 @@ inline constexpr char kOutOfMemory[] = "メモリ不足エラーです。";
 // Start-up and exit on this system. %1, %2: the file's path, the system's error text.
 inline constexpr char kInstanceLockFailed[] =
     "多重起動を防ぐためのファイル %1 を開けないため、終了します。\n%2";
+inline constexpr char kDataFolderFailed[] =
+    "設定とアイテムを置くフォルダー %1 を作れないため、終了します。\n%2";
 inline constexpr char kSettingsSaveFailed[] = "設定を %1 に保存できませんでした。\n%2";
 inline constexpr char kCollectionSaveFailed[] =
     "アイテムとグループを %1 に保存できませんでした。\n%2";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class VostekData;
 
@@ -28,6 +29,8 @@ extern Settings g_settings;
 extern ViewMode g_viewMode;
 extern std::int32_t g_curGroup;  // the group shown in VIEW_GROUP
 extern VostekData* g_data;       // the one collection, from start-up to exit
+// Where setting.ini, items.vkd and the dict folder are; "." until start-up sets it.
+extern std::string g_dataFolder;
 
 // The view shown at start and after every hide (unless staygroup is on).
 ViewMode StartViewMode(const Settings& settings);

@@ -14,8 +14,9 @@ MigemoDictionary::~MigemoDictionary() {
   Close();
 }
 
-void MigemoDictionary::Open() {
-  Open({"./dict/migemo-dict", "../dict/migemo-dict", "/usr/share/cmigemo/utf-8/migemo-dict"});
+void MigemoDictionary::OpenIn(const std::string& folder) {
+  Open({folder + "/dict/migemo-dict", folder + "/../dict/migemo-dict",
+        "/usr/share/cmigemo/utf-8/migemo-dict"});
 }
 
 void MigemoDictionary::Open(const std::vector<std::string>& paths) {

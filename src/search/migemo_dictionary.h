@@ -17,9 +17,9 @@ class MigemoDictionary {
   MigemoDictionary(const MigemoDictionary&) = delete;
   MigemoDictionary& operator=(const MigemoDictionary&) = delete;
 
-  // Tries "./dict/migemo-dict", then "../dict/migemo-dict", then the system's UTF-8
-  // dictionary. Reports nothing when none opens.
-  void Open();
+  // Tries "dict/migemo-dict", then "../dict/migemo-dict", both in `folder`, then the
+  // system's UTF-8 dictionary. Reports nothing when none opens.
+  void OpenIn(const std::string& folder);
   // Tries each file in turn and keeps the first that loads; when none does, keeps the
   // handle of the last (the library still answers through it, without any word).
   void Open(const std::vector<std::string>& paths);

@@ -24,7 +24,10 @@ class StartupTest(unittest.TestCase):
     def setUp(self):
         self.area = WorkArea()
         self.addCleanup(self.area.cleanup)
-        self.data = self.area.folder("data")
+        # No VOSTEK_HOME: the files go to $XDG_DATA_HOME/vostek, whatever the current folder.
+        self.data = os.path.join(self.area.root, "share", "vostek")
+        self.cwd = self.area.folder("cwd")
+        self.home = self.area.folder("home")
         self.processes = []
 
     def tearDown(self):
@@ -36,8 +39,10 @@ class StartupTest(unittest.TestCase):
             process.stderr.close()
 
     def env(self):
-        return dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=self.area.runtime,
-                    HOME=self.area.folder("home"))
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=self.area.runtime,
+                   HOME=self.home, XDG_DATA_HOME=os.path.join(self.area.root, "share"))
+        env.pop("VOSTEK_HOME", None)
+        return env
 
     def path(self, name):
         return os.path.join(self.data, name)
@@ -46,10 +51,11 @@ class StartupTest(unittest.TestCase):
         return self.area.read(self.path(name))
 
     def write(self, name, content):
+        os.makedirs(self.data, mode=0o700, exist_ok=True)
         self.area.write(self.path(name), content)
 
     def start(self, preexec_fn=None):
-        process = subprocess.Popen([BIN], cwd=self.data, env=self.env(), preexec_fn=preexec_fn,
+        process = subprocess.Popen([BIN], cwd=self.cwd, env=self.env(), preexec_fn=preexec_fn,
                                    stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.processes.append(process)
         return process
@@ -71,6 +77,7 @@ class StartupTest(unittest.TestCase):
 
     def test_first_start_then_sigterm_writes_the_defaults(self):
         process = self.start_running()
+        self.assertEqual(os.stat(self.data).st_mode & 0o777, 0o700)  # made private
         self.assertEqual(os.listdir(self.data), [])  # nothing is written while running
         self.assertEqual(self.end(process), 1)
         # The greeting of a first start may have marked itself shown.
@@ -78,6 +85,7 @@ class StartupTest(unittest.TestCase):
         self.assertEqual(settings, DEFAULT_SETTINGS)
         self.assertEqual(self.read("items.vkd"), DEFAULT_COLLECTION)
         self.assertEqual(sorted(os.listdir(self.data)), ["items.vkd", "setting.ini"])
+        self.assertEqual(os.listdir(self.cwd), [])
 
     def test_a_second_instance_ends_at_once_and_touches_nothing(self):
         self.write("setting.ini", b"[GENERAL]\nwidth=321\n")
@@ -138,6 +146,39 @@ class StartupTest(unittest.TestCase):
         self.assertEqual(process.returncode, 1)
         self.assertEqual(self.read("items.vkd"), TWO_GROUPS)
         self.assertFalse(os.path.exists(self.path("setting.ini")))
+
+    def test_a_data_folder_that_cannot_be_made_is_told_and_nothing_is_written(self):
+        self.area.write(os.path.join(self.area.root, "share"), b"a file")  # XDG_DATA_HOME
+        before = everything_in(self.area.root)
+        process = self.start()
+
+        # The message box waits for OK; once signals are caught, one closes it.
+        def signal_until_ended():
+            if process.poll() is not None:
+                return True
+            if catches_sigterm(process.pid):
+                process.send_signal(signal.SIGTERM)
+            return False
+
+        self.assertTrue(wait_until(signal_until_ended))
+        self.assertEqual(process.returncode, 1)
+        self.assertEqual(everything_in(self.area.root), before)  # not even the lock
+
+
+def everything_in(root):
+    return {os.path.join(folder, name) for folder, folders, files in os.walk(root)
+            for name in folders + files}
+
+
+def catches_sigterm(pid):
+    try:
+        with open(f"/proc/{pid}/status") as status:
+            for line in status:
+                if line.startswith("SigCgt:"):
+                    return int(line.split()[1], 16) & (1 << (signal.SIGTERM - 1)) != 0
+    except FileNotFoundError:
+        pass
+    return False
 
 
 if __name__ == "__main__":

@@ -294,7 +294,12 @@ class Vostek:
 
     def __init__(self, session, folder):
         self.session = session
-        self.process = session.start([BIN], cwd=folder)
+        self.process = session.start([BIN], cwd=folder, env=self.env(session, folder))
+
+    @staticmethod
+    def env(session, folder):
+        """The session's environment with `folder` as the program's data folder."""
+        return dict(session.env, VOSTEK_HOME=folder)
 
     def running(self, lock):
         """Waits until the program holds its lock; fails if it ended instead."""

@@ -117,7 +117,7 @@ class LauncherWindowTest(unittest.TestCase):
         self.assertIsNone(self.settings(), "nothing is written while running")
 
         # A second instance ends at once and changes nothing.
-        second = session.start([BIN], cwd=self.work)
+        second = session.start([BIN], cwd=self.work, env=Vostek.env(session, self.work))
         self.assertEqual(second.wait(timeout=15), 1)
         self.assertEqual(session.windows(second.pid), [])
         self.assertIsNone(self.settings())

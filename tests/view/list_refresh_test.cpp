@@ -175,7 +175,7 @@ TEST_F(ListRefreshTest, RowZeroEndsSelectedAndFocusedAndTheOldSelectionGoes) {
 // Searches with the real dictionary, opened once for all of them.
 class SearchRefreshTest : public ListRefreshTest {
  protected:
-  static void SetUpTestSuite() { Dictionary().Open(); }
+  static void SetUpTestSuite() { Dictionary().OpenIn("."); }
   static MigemoDictionary& Dictionary() {
     static MigemoDictionary dictionary;
     return dictionary;

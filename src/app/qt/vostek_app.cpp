@@ -58,6 +58,7 @@ bool CvostekApp::InitInstance() {
       break;
   }
 
+  g_dataFolder = m_folder;
   // Only the holder of the lock writes here, so a temporary file beside ours is what a
   // killed save left behind.
   RemoveStaleTemporaries(SettingsPath());

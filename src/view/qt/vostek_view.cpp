@@ -98,7 +98,7 @@ void CvostekView::OnInitialUpdate() {
       item->SetIcon(m_imageList.AddIcon(FetchSmallIcon(item->GetPidl())));
     }
   }
-  m_dictionary->Open();
+  m_dictionary->OpenIn(g_dataFolder);
 
   QWidget* top = window();
   if (top != m_watchedWindow) {

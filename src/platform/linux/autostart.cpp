@@ -1,0 +1,94 @@
+#include "platform/linux/autostart.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/linux/xdg_folders.h"
+#include "store/atomic_file.h"
+
+namespace {
+
+constexpr char kEntryName[] = "vostek.desktop";
+
+bool IsPlainPathCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+         std::strchr("/._-+,:@", c) != nullptr;
+}
+
+std::string EntryText(const std::string& program) {
+  return "[Desktop Entry]\n"
+         "Type=Application\n"
+         "Name=VOSTEK\n"
+         "Comment=Start VOSTEK in the system tray at login\n"
+         "Comment[ja]=ログイン時に VOSTEK をシステムトレイに常駐させます\n"
+         "Exec=" +
+         DesktopExecValue(program) +
+         "\n"
+         "Icon=vostek\n"
+         "Terminal=false\n"
+         "X-GNOME-Autostart-enabled=true\n";
+}
+
+}  // namespace
+
+std::string AutostartEntryPath() {
+  const std::string config = XdgBaseFolder("XDG_CONFIG_HOME", ".config");
+  return config.empty() ? std::string() : config + "/autostart/" + kEntryName;
+}
+
+std::string DesktopExecValue(const std::string& program) {
+  bool plain = !program.empty();
+  for (const char c : program) {
+    plain = plain && IsPlainPathCharacter(c);
+  }
+  if (plain) {
+    return program;
+  }
+  // Inside the quotes ", `, $ and \ take a backslash; then the value as a whole
+  // doubles every backslash, and a % stands for itself only when doubled.
+  std::string value = "\"";
+  for (const char c : program) {
+    if (c == '"' || c == '`' || c == '$' || c == '\\') {
+      value += "\\\\";
+    }
+    if (c == '\\') {
+      value += "\\\\";
+    } else if (c == '%') {
+      value += "%%";
+    } else if (c == '\n') {
+      value += "\\n";
+    } else {
+      value += c;
+    }
+  }
+  return value + "\"";
+}
+
+bool SetAutostart(bool on, const std::string& program, std::string* report) {
+  const std::string path = AutostartEntryPath();
+  if (path.empty()) {
+    *report = "vostek: no home folder to keep the autostart entry in";
+    return false;
+  }
+  if (!on) {
+    if (std::remove(path.c_str()) == 0) {
+      *report = "VOSTEK no longer starts at login: removed " + path;
+      return true;
+    }
+    if (errno == ENOENT) {
+      *report = "VOSTEK was not set to start at login: " + path + " does not exist";
+      return true;
+    }
+    *report = "vostek: cannot remove " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  std::string error;
+  if (!MakePrivateFolder(path.substr(0, path.rfind('/')), &error) ||
+      !WriteFileAtomically(path, EntryText(program), &error)) {
+    *report = "vostek: cannot write " + path + ": " + error;
+    return false;
+  }
+  *report = "VOSTEK starts at login: wrote " + path;
+  return true;
+}
