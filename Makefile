@@ -5,7 +5,9 @@ GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo -G Ninja)
 LAUNCHER  := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 CMAKE      = cmake -S . $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-plain test-sanitize test-windows windows fuzz fuzz-run bench format tidy clean
+PREFIX    ?= /usr/local
+
+.PHONY: all deps build run install package test test-plain test-sanitize test-windows windows fuzz fuzz-run bench format tidy clean
 
 all: build
 
@@ -18,6 +20,15 @@ build: deps
 
 run: build
 	scripts/run-vostek
+
+# The same files as `cmake --install build --prefix $(PREFIX)`; DESTDIR is honoured.
+install: build
+	cmake --install build --prefix $(PREFIX)
+
+# A Debian package in build/, for `sudo apt install ./build/vostek_*.deb`.
+package: build
+	cd build && cpack -G DEB
+	@ls build/vostek_*.deb
 
 # The plain build (with the end-to-end tests on a real X server), a few seconds of each
 # fuzz target, the whole unit suite again under AddressSanitizer and
