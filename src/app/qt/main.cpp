@@ -78,6 +78,8 @@ int main(int argc, char* argv[]) {
 
   QApplication qtApp(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(texts::kAppTitle));
+  // Ties the windows to the installed menu entry (its icon and name in task lists).
+  QGuiApplication::setDesktopFileName(QStringLiteral("vostek"));
   QApplication::setQuitOnLastWindowClosed(false);  // the window hides; the tray stays
   QApplication::setWindowIcon(ApplicationIcon());
   const auto toolkitTranslations = InstallToolkitTranslations();
