@@ -1,7 +1,8 @@
 """Item and group commands of the real program on a real X server: Enter launches the
 selected item through the desktop's default handler and hides the window, Delete removes
 it, Ctrl+N adds a group, Left and Right step through the view cycle, and the collection
-file holds the changes after the exit."""
+file holds the changes after the exit. The mouse narrows a selection to the row it clicks,
+and a right click on empty space leaves nothing selected for the popup to act on."""
 
 import os
 import signal
@@ -94,6 +95,56 @@ class CommandsTest(unittest.TestCase):
         self.assertEqual(self.area.read(os.path.join(data, "items.vkd")),
                          collection([GROUP0, GROUP1], [("other.txt", 0, 0, 0, 1, other)]))
         self.assertEqual(self.opened(), [note])  # nothing else was opened
+
+    def test_clicks_act_on_what_they_point_at(self):
+        self.log = self.use_logging_handler()
+        files = self.area.folder("files")
+        rows = [os.path.join(files, f"row{i:02}.txt") for i in range(30)]
+        only = os.path.join(files, "only.txt")
+        for path in rows + [only]:
+            self.area.write(path, b"text\n")
+        items = [(os.path.basename(p), 0, 0, 0, i, p) for i, p in enumerate(rows)]
+        data = self.area.program_folder("data", settings=SETTINGS.replace("recent=1", "recent=0"),
+                                        items=collection([GROUP0, GROUP1], items + [
+                                            ("only.txt", 0, 0, 1, 0, only)]))
+        vostek = Vostek(self.session, data).running(self.area.lock)
+        self.addCleanup(vostek.kill)
+        session = self.session
+
+        # Group 0 fills the list with rows. All selected, a click into the middle leaves
+        # one: Enter opens that one alone.
+        window = vostek.show(512, 384)
+        vostek.wait_title(window, f"{GROUP0} - VOSTEK")
+        x, y, width, height = session.geometry(window)
+        session.key("ctrl+a")
+        session.move_pointer(x + width // 2, y + height // 2)
+        session.tool("xdotool", "click", "1")
+        session.key("Return")
+        wait_for("the handler to open a file", lambda: self.opened(),
+                 details=lambda: self.session.diagnostics())
+        wait_for("the window to hide", lambda: not session.viewable(window))
+        self.assertEqual(len(self.opened()), 1, self.opened())
+
+        # Group 1's one row, selected; a right click on the empty space below it: the
+        # popup's remove entry is greyed, so its key does nothing.
+        window = vostek.show(512, 384)
+        session.key("Right")
+        vostek.wait_title(window, f"{GROUP1} - VOSTEK")
+        session.key("ctrl+a")
+        x, y, width, height = session.geometry(window)
+        session.move_pointer(x + width // 2, y + height - 10)
+        session.tool("xdotool", "click", "3")
+        wait_for("the item popup", lambda: any(
+            w != window and session.viewable(w) and session.parent(w) == session.root
+            for w in session.windows(vostek.process.pid)))
+        session.key("r")
+        session.key("Escape")
+        session.key("Escape")  # the popup if it stayed, then the window
+        wait_for("the window to hide", lambda: not session.viewable(window))
+
+        vostek.process.send_signal(signal.SIGTERM)
+        self.assertEqual(vostek.wait_exit(), 1, self.session.diagnostics())
+        self.assertIn(b"only.txt", self.area.read(os.path.join(data, "items.vkd")))
 
 
 if __name__ == "__main__":

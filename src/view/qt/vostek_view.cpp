@@ -325,6 +325,17 @@ void CvostekView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CvostekView::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex pressed = indexAt(event->position().toPoint());
+  m_pressedIndex = pressed;
+  // Only a click on the row that is already the one selected row edits its name; a
+  // click into a larger selection narrows it to that row, on the release.
+  m_pressOnSoleSelection = pressed.isValid() && selectionModel()->isSelected(pressed) &&
+                           selectionModel()->selectedIndexes().size() == 1;
+  if (event->button() == Qt::RightButton && !pressed.isValid()) {
+    // The popup that follows is about what the user points at: nothing.
+    clearSelection();
+    emit commandStateChanged();
+  }
   if (event->button() == Qt::MiddleButton) {
     // Only the row under the cursor ends selected, whatever the keys: the list's own
     // handling would extend the selection with Shift or Ctrl.
@@ -344,7 +355,22 @@ void CvostekView::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     return;
   }
+  const QModelIndex released = indexAt(event->position().toPoint());
+  const bool plainClick = event->button() == Qt::LeftButton &&
+                          event->modifiers() == Qt::NoModifier && released.isValid() &&
+                          released == m_pressedIndex && state() != EditingState;
   QListWidget::mouseReleaseEvent(event);
+  if (plainClick && !m_pressOnSoleSelection) {
+    selectionModel()->select(released,
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+}
+
+bool CvostekView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  if (trigger == SelectedClicked && !m_pressOnSoleSelection) {
+    return false;
+  }
+  return QListWidget::edit(index, trigger, event);
 }
 
 void CvostekView::mouseDoubleClickEvent(QMouseEvent* event) {

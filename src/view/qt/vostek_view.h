@@ -30,6 +30,7 @@ class CvostekView : public QListWidget, public ListControl, public ViewHost {
   void OnInitialUpdate();
 
   LauncherView& Logic();
+  using QListWidget::edit;  // the public overload, beside the one overridden below
 
   // The command table: view commands run here; others answer false.
   bool IsCommandEnabled(int id) const;
@@ -77,6 +78,7 @@ class CvostekView : public QListWidget, public ListControl, public ViewHost {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -94,5 +96,7 @@ class CvostekView : public QListWidget, public ListControl, public ViewHost {
   QtImageList m_imageList;
   std::unique_ptr<LauncherView> m_logic;
   RowDelegate* m_delegate;
-  QPointer<QWidget> m_watchedWindow;  // the top-level window whose minimising hides
+  QPointer<QWidget> m_watchedWindow;     // the top-level window whose minimising hides
+  QPersistentModelIndex m_pressedIndex;  // the row of the last press: a click ends there
+  bool m_pressOnSoleSelection = false;   // the last press hit the one selected row
 };

@@ -1,8 +1,10 @@
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWheelEvent>
+#include <functional>
 
 #include "resources/command_ids.h"
 #include "view/qt/qt_image_list.h"
@@ -157,6 +159,57 @@ TEST_F(ViewTestWithRows, AClickOnTheSelectedRowEditsItsNameButADoubleClickLaunch
   EXPECT_EQ(shell.launched, std::vector<std::string>{"item0"});
   QTest::qWait(pause);
   EXPECT_EQ(view->findChild<QLineEdit*>(), nullptr);  // no editor left on the hidden list
+}
+
+// However a larger selection came about, a plain click leaves its row alone selected
+// (on the release) and edits nothing; only a click on the one selected row edits.
+TEST_F(ViewTestWithRows, AClickIntoASelectionOfSeveralRowsSelectsThatRowAlone) {
+  FillLaunched(3);
+  ShowView();
+  const int pause = QApplication::doubleClickInterval() + 200;
+  const std::function<void()> selectAll[] = {
+      [this] { QTest::keyClick(view.get(), Qt::Key_A, Qt::ControlModifier); },
+      [this] { view->SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED); },  // as a drop leaves it
+  };
+  for (const auto& select : selectAll) {
+    view->Logic().RefreshList();
+    select();
+    ASSERT_EQ(SelectedRows(), (std::vector<int>{0, 1, 2}));
+    QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, RowCenter(1));
+    EXPECT_EQ(SelectedRows(), (std::vector<int>{0, 1, 2}));  // still whole for a drag
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, RowCenter(1));
+    EXPECT_EQ(SelectedRows(), std::vector<int>{1});
+    QTest::qWait(pause);
+    EXPECT_EQ(view->findChild<QLineEdit*>(), nullptr);
+
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, RowCenter(1));
+    QTest::qWait(pause);
+    QLineEdit* editor = view->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "item1");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+// A right press on empty space points at nothing: the popup that follows offers nothing
+// to do to the rows that were selected. On a selected row it keeps the selection.
+TEST_F(ViewTestWithRows, ARightPressOnEmptySpaceClearsTheSelection) {
+  FillLaunched(3);
+  ShowView();
+  view->Logic().RefreshList();
+  view->SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+  QTest::mousePress(view->viewport(), Qt::RightButton, Qt::NoModifier, RowCenter(1));
+  EXPECT_EQ(SelectedRows(), (std::vector<int>{0, 1, 2}));
+  QTest::mouseRelease(view->viewport(), Qt::RightButton, Qt::NoModifier, RowCenter(1));
+
+  const QPoint below(10, view->viewport()->height() - 2);
+  QTest::mousePress(view->viewport(), Qt::RightButton, Qt::NoModifier, below);
+  EXPECT_TRUE(SelectedRows().empty());
+  const std::unique_ptr<QMenu> popup = view->CreateItemMenu();
+  for (const QAction* action : popup->actions()) {
+    EXPECT_FALSE(!action->isSeparator() && action->isEnabled()) << action->text().toStdString();
+  }
 }
 
 TEST_F(ViewTestWithRows, MiddleClickOnEmptySpaceClearsTheSelectionAndOpensNothing) {
