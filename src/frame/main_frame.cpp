@@ -229,6 +229,23 @@ void CMainFrame::OnViewToolbar() {
 }
 
 void CMainFrame::OnShow() {
+  ShowWindow({});
+}
+
+void CMainFrame::OnInstanceRequest(const InstanceRequestLine& line) {
+  // Brought up by us and not left since counts as in front: the window manager may not
+  // have activated it yet when the next toggle comes.
+  const bool inFront = isVisible() && !isMinimized() && (isActiveWindow() || m_broughtUp);
+  const bool hide = line.request == InstanceRequest::Hide ||
+                    (line.request == InstanceRequest::Toggle && inFront);
+  if (hide) {
+    RunCommand(ID_HIDE);
+  } else {
+    ShowWindow(line.activationToken);
+  }
+}
+
+void CMainFrame::ShowWindow(const std::string& activationToken) {
   if (!isVisible()) {
     ApplyOuterSizeOnce();  // where the frame is known before mapping
     m_showCursor = QCursor::pos();
@@ -242,12 +259,14 @@ void CMainFrame::OnShow() {
     m_view->Logic().RefreshList();
     m_view->setFocus();
   }
-  ActivateWindow(this);
+  ActivateWindow(this, activationToken);
+  m_broughtUp = true;
   SyncToolBar();
 }
 
 void CMainFrame::OnApplicationStateChanged(Qt::ApplicationState state) {
   if (state != Qt::ApplicationActive) {
+    m_broughtUp = false;
     m_view->Logic().OnActivateApp(false);
   }
 }

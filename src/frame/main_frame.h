@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 
+#include "app/instance_request.h"
 #include "frame/command_router.h"
 
 class CvostekView;
@@ -39,6 +40,9 @@ class CMainFrame : public QMainWindow {
   // Shows the hidden window at the cursor with a fresh list; a shown one is only
   // brought to the front.
   void OnShow();
+  // What another start asks: show the window (as OnShow), hide it, or toggle: hide it
+  // when it is shown and active, else show it. The desktop's token lets it take the focus.
+  void OnInstanceRequest(const InstanceRequestLine& line);
   void OnViewToolbar();
 
   // QMainWindow offers to hide the toolbar from a context menu; the setting decides.
@@ -58,6 +62,7 @@ class CMainFrame : public QMainWindow {
   void SyncCheckMarks();
   void SyncToolBar();
   void UpdateMenu(QMenu* menu);
+  void ShowWindow(const std::string& activationToken);
   bool ApplyOuterSizeOnce();
   void OnApplicationStateChanged(Qt::ApplicationState state);
 
@@ -70,4 +75,5 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<TrayIcon> m_tray;
   bool m_outerSizeApplied = false;  // the saved outer size was met once the frame was known
   QPoint m_showCursor;              // where the cursor was when the window was last shown
+  bool m_broughtUp = false;         // shown or raised by us, and not deactivated since
 };

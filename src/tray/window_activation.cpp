@@ -5,14 +5,21 @@
 
 #include "platform/linux/x11_window_activation.h"
 
-void ActivateWindow(QWidget* window) {
+void ActivateWindow(QWidget* window, const std::string& activationToken) {
   if (window == nullptr || !window->isVisible()) {
     return;
+  }
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (x11 == nullptr && !activationToken.empty()) {
+    // Where the toolkit activates through the compositor, it takes the token from here.
+    qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(activationToken));
   }
   window->raise();
   window->activateWindow();
   // Qt asks as the application itself, which focus-stealing prevention may refuse.
-  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-    X11RequestActivation(x11->connection(), static_cast<xcb_window_t>(window->winId()));
+  if (x11 != nullptr) {
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    X11CompleteStartup(x11->connection(), id, activationToken);
+    X11RequestActivation(x11->connection(), id, X11StartupIdTime(activationToken));
   }
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <string>
+
 class QWidget;
 
 // Raises a shown top-level window and gives it the keyboard focus, also where the
 // window manager's focus-stealing prevention would otherwise only flash its taskbar
-// entry: the user asked for the window (hot-key, tray icon, drop), so we ask as a pager
-// does. Does nothing for a hidden window.
-void ActivateWindow(QWidget* window);
+// entry: the user asked for the window (hot-key, tray icon, drop, another start), so we
+// ask as a pager does. `activationToken` is the token the desktop gave the start that
+// asked for the window (its startup id on X11, its activation token on Wayland), or
+// empty. Does nothing for a hidden window.
+void ActivateWindow(QWidget* window, const std::string& activationToken = {});

@@ -3,13 +3,16 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QTimer>
+#include <cstdio>
 #include <utility>
 
 #include "app/globals.h"
 #include "app/message_box.h"
 #include "app/qt/about_dialog.h"
+#include "app/qt/instance_request_server.h"
 #include "app/settings.h"
 #include "frame/main_frame.h"
+#include "platform/linux/instance_socket.h"
 #include "resources/texts.h"
 #include "store/atomic_file.h"
 #include "store/collection_file.h"
@@ -49,7 +52,8 @@ bool CvostekApp::InitInstance() {
   std::string error;
   switch (m_lock.Acquire(m_lockPath, &error)) {
     case InstanceLock::Result::HeldElsewhere:
-      return false;  // the running instance carries on undisturbed; nothing is shown
+      m_anotherInstanceRuns = true;  // nothing is shown here; the caller may ask it to show
+      return false;
     case InstanceLock::Result::Failed:
       ShowMessageBox(FillText(texts::kInstanceLockFailed, m_lockPath, error), MessageButtons::Ok,
                      MessageIcon::Warning);
@@ -88,6 +92,17 @@ bool CvostekApp::InitInstance() {
 
   m_frame = new CMainFrame();
   m_frame->hide();
+
+  m_requests = std::make_unique<InstanceRequestServer>([this](const InstanceRequestLine& line) {
+    if (m_frame != nullptr) {
+      m_frame->OnInstanceRequest(line);
+    }
+  });
+  const std::string socketPath = InstanceSocketPath(m_lockPath);
+  if (std::string socketError; !m_requests->Listen(socketPath, &socketError)) {
+    // The tray icon and the hot-key still show the window; only later starts cannot.
+    std::fprintf(stderr, "vostek: %s: %s\n", socketPath.c_str(), socketError.c_str());
+  }
   return true;
 }
 
@@ -96,6 +111,7 @@ CMainFrame* CvostekApp::MainFrame() const {
 }
 
 int CvostekApp::ExitInstance() {
+  m_requests.reset();  // later starts no longer reach a window that is going
   // The window's teardown also gives up the hot-key and the tray icon.
   delete m_frame;
   if (!m_filesWritten) {

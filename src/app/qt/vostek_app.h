@@ -8,6 +8,7 @@
 #include "platform/linux/instance_lock.h"
 
 class CMainFrame;
+class InstanceRequestServer;
 class QWidget;
 class VostekData;
 
@@ -27,8 +28,11 @@ class CvostekApp : public QObject {
   CvostekApp& operator=(const CvostekApp&) = delete;
 
   // True when the system is to run its event loop; false when the process is to end
-  // at once (another instance runs, or the lock cannot be had).
+  // at once (another instance runs, or the lock cannot be had). A running instance
+  // listens for the requests of later starts from here on.
   bool InitInstance();
+  // After InitInstance gave false: whether that was because another instance runs.
+  bool AnotherInstanceRuns() const { return m_anotherInstanceRuns; }
   // Destroys the main window, then, in the instance that holds the lock (which has read
   // the settings), writes the settings and the collection. The process's exit code: always 1.
   int ExitInstance();
@@ -59,6 +63,8 @@ class CvostekApp : public QObject {
   bool m_collectionSaveAllowed = true;
   bool m_filesWritten = false;
   bool m_exitRequested = false;
+  bool m_anotherInstanceRuns = false;
+  std::unique_ptr<InstanceRequestServer> m_requests;
   std::unique_ptr<VostekData> m_data;  // g_data points here while the system runs
   QPointer<CMainFrame> m_frame;
 };
