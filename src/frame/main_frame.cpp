@@ -236,8 +236,8 @@ void CMainFrame::OnInstanceRequest(const InstanceRequestLine& line) {
   // Brought up by us and not left since counts as in front: the window manager may not
   // have activated it yet when the next toggle comes.
   const bool inFront = isVisible() && !isMinimized() && (isActiveWindow() || m_broughtUp);
-  const bool hide = line.request == InstanceRequest::Hide ||
-                    (line.request == InstanceRequest::Toggle && inFront);
+  const bool hide =
+      line.request == InstanceRequest::Hide || (line.request == InstanceRequest::Toggle && inFront);
   if (hide) {
     RunCommand(ID_HIDE);
   } else {

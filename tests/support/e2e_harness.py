@@ -292,9 +292,9 @@ class XSession:
 class Vostek:
     """One run of the program in a folder on the X session, and what it shows."""
 
-    def __init__(self, session, folder):
+    def __init__(self, session, folder, *options):
         self.session = session
-        self.process = session.start([BIN], cwd=folder, env=self.env(session, folder))
+        self.process = session.start([BIN, *options], cwd=folder, env=self.env(session, folder))
 
     @staticmethod
     def env(session, folder):

@@ -2,16 +2,20 @@
 """The launcher window under a window manager that draws frames and keeps Alt+Space for
 its window menu (openbox with its stock bindings), with the tray at the top of the
 screen: the taken hot-key is reported, the first showing has the saved outer size at
-the cursor, and another hot-key pressed again keeps the keyboard in the list."""
+the cursor, another hot-key pressed again keeps the keyboard in the list, and later
+starts (vostek --show, --toggle, --hide, a plain second start) reach the window through
+the instance's socket, whatever stale, foreign or silent things lie in the way."""
 
 import os
 import shutil
+import socket
+import subprocess
 import sys
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from e2e_harness import (Vostek, WorkArea, XSession, collection,  # noqa: E402
-                         missing_x_tools, wait_for)
+from e2e_harness import (BIN, Vostek, WorkArea, XSession, collection,  # noqa: E402
+                         missing_x_tools, stays, wait_for)
 
 SCREEN = XSession.SCREEN
 SIZE = (300, 400)
@@ -84,6 +88,80 @@ class WindowManagerTest(unittest.TestCase):
         wait_for("the window to hide", lambda: not session.viewable(window))
         vostek.process.terminate()
         self.assertEqual(vostek.wait_exit(), 1)
+
+    def command(self, *options):
+        """Runs `vostek <options>` in the program's folder; its exit code and stderr."""
+        result = subprocess.run([BIN, *options], cwd=self.folder, env=Vostek.env(self.session, self.folder),
+                                capture_output=True, timeout=30)
+        return result.returncode, result.stderr.decode(errors="replace")
+
+    def test_later_starts_reach_the_window_through_the_socket(self):
+        session = self.session
+        path = self.area.lock + ".socket"
+        # A killed instance left its socket behind: --show starts a new instance anyway,
+        # which takes the name over and shows its window.
+        stale = socket.socket(socket.AF_UNIX)
+        stale.bind(path)
+        os.chmod(path, 0o700)
+        stale.close()
+        self.folder = self.area.program_folder("requests", items=self.items,
+                                               settings="[GENERAL]\nhelp_start=1\n")
+        session.move_pointer(500, 400)
+        starter = Vostek(session, self.folder, "--show")
+        self.addCleanup(starter.kill)
+        window = wait_for("the window of the started instance", starter.main_window)
+        vostek = starter
+        wait_for("the window to take the focus", lambda: session.focused_window() == window)
+
+        # A client that says nothing and one that sends garbage hold nothing up.
+        silent = socket.socket(socket.AF_UNIX)
+        silent.connect(path)
+        self.addCleanup(silent.close)
+        garbage = socket.socket(socket.AF_UNIX)
+        garbage.connect(path)
+        garbage.sendall(b"\xff" * 4096)
+        self.addCleanup(garbage.close)
+        self.assertEqual(self.command("--toggle"), (0, ""))
+        wait_for("the window to hide", lambda: not session.viewable(window))
+        self.assertEqual(self.command("--toggle"), (0, ""))
+        wait_for("the window to show", lambda: session.viewable(window))
+        self.assertEqual(self.command("--hide"), (0, ""))
+        wait_for("the window to hide", lambda: not session.viewable(window))
+
+        # A plain second start shows the window and ends as a second instance does.
+        self.assertEqual(self.command()[0], 1)
+        wait_for("the window to show", lambda: session.viewable(window))
+        session.type("rep")
+        vostek.wait_title(window, "ALL > [REP]")
+
+        # A flood of toggles: every one answered, and the window still obeys afterwards.
+        flood = [subprocess.Popen([BIN, "--toggle"], cwd=self.folder, env=Vostek.env(session, self.folder),
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                 for _ in range(20)]
+        self.assertEqual([process.wait(timeout=30) for process in flood], [0] * 20)
+        self.assertEqual(self.command("--hide"), (0, ""))
+        wait_for("the window to hide", lambda: not session.viewable(window))
+        self.assertEqual(self.command("--show"), (0, ""))
+        wait_for("the window to show", lambda: session.viewable(window))
+        vostek.wait_title(window, POPULAR_TITLE)  # the search was cleared on hiding
+
+        # A socket open to others, or another user's, is refused and never written to.
+        os.chmod(path, 0o666)
+        code, error = self.command("--hide")
+        self.assertEqual(code, 1)
+        self.assertIn(path, error)
+        os.chmod(path, 0o700)
+        if os.geteuid() == 0:
+            os.chown(path, 12345, -1)
+            self.assertEqual(self.command("--hide")[0], 1)
+            os.chown(path, 0, -1)
+        stays("the window shown", lambda: session.viewable(window), 0.3)
+
+        vostek.process.terminate()
+        self.assertEqual(vostek.wait_exit(), 1)
+        self.assertFalse(os.path.exists(path), "the socket goes with the instance")
+        # No instance: --hide has nothing to do.
+        self.assertEqual(self.command("--hide"), (0, ""))
 
 
 if __name__ == "__main__":

@@ -1,7 +1,9 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,8 +13,10 @@
 #include "app/qt/toolkit_translations.h"
 #include "app/qt/vostek_app.h"
 #include "frame/icons.h"
+#include "frame/main_frame.h"
 #include "platform/linux/autostart.h"
 #include "platform/linux/data_folder.h"
+#include "platform/linux/instance_contact.h"
 #include "platform/linux/instance_lock.h"
 #include "platform/linux/xdg_folders.h"
 #include "resources/texts.h"
@@ -58,13 +62,44 @@ int RunOption(const CommandLine& commandLine, const char* argv0) {
     case CommandAction::Show:
     case CommandAction::Toggle:
     case CommandAction::Hide:
-      std::fputs("vostek: --show, --toggle and --hide cannot reach a running VOSTEK yet\n", stderr);
-      return 2;
+      return -1;  // for the running instance, or for this one once it runs
     case CommandAction::Error:
       std::fprintf(stderr, "%s\n", commandLine.error.c_str());
       return 2;
   }
   return 2;
+}
+
+// The request for the running instance that the command line asks for, if any.
+std::optional<InstanceRequest> InstanceRequestOf(CommandAction action) {
+  switch (action) {
+    case CommandAction::Show:
+      return InstanceRequest::Show;
+    case CommandAction::Toggle:
+      return InstanceRequest::Toggle;
+    case CommandAction::Hide:
+      return InstanceRequest::Hide;
+    default:
+      return std::nullopt;
+  }
+}
+
+// Hands the request to the running instance. Returns the exit code, or -1 when no
+// instance runs and this start is to become it.
+int AskRunningInstanceFirst(InstanceRequest request, const std::string& lockPath,
+                            const std::string& activationToken) {
+  std::string error;
+  switch (AskRunningInstance(lockPath, request, activationToken, false, &error)) {
+    case InstanceSendResult::Done:
+      return 0;
+    case InstanceSendResult::NoInstance:
+      return request == InstanceRequest::Hide ? 0 : -1;  // nothing shown, nothing to hide
+    case InstanceSendResult::Refused:
+    case InstanceSendResult::Failed:
+      break;
+  }
+  std::fprintf(stderr, "vostek: the running VOSTEK cannot be reached: %s\n", error.c_str());
+  return 1;
 }
 
 }  // namespace
@@ -74,6 +109,15 @@ int main(int argc, char* argv[]) {
       ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), kQtOptions);
   if (const int exitCode = RunOption(commandLine, argv[0]); exitCode >= 0) {
     return exitCode;
+  }
+  const std::string lockPath = DefaultInstanceLockPath();
+  const std::string activationToken = ActivationTokenFromEnvironment();
+  const std::optional<InstanceRequest> request = InstanceRequestOf(commandLine.action);
+  if (request) {
+    if (const int exitCode = AskRunningInstanceFirst(*request, lockPath, activationToken);
+        exitCode >= 0) {
+      return exitCode;
+    }
   }
 
   QApplication qtApp(argc, argv);
@@ -102,13 +146,31 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
-  CvostekApp app(folder, DefaultInstanceLockPath());
+  CvostekApp app(folder, lockPath);
   QObject::connect(&exitSignals, &ExitSignals::exitRequested, &app, &CvostekApp::RequestExit);
 
+  std::optional<int> requestExitCode;
   if (app.InitInstance() && !app.IsExitRequested()) {
+    if (request) {  // no instance ran, so this one shows its window as asked
+      QTimer::singleShot(0, app.MainFrame(), [&app, activationToken] {
+        app.MainFrame()->OnInstanceRequest({InstanceRequest::Show, activationToken});
+      });
+    }
     QApplication::exec();
+  } else if (app.AnotherInstanceRuns()) {
+    // A second start shows the running instance's window; one that started meanwhile
+    // may still be on its way to listening.
+    std::string error;
+    const InstanceSendResult sent = AskRunningInstance(
+        lockPath, request.value_or(InstanceRequest::Show), activationToken, true, &error);
+    if (sent != InstanceSendResult::Done) {
+      std::fprintf(stderr, "vostek: the running VOSTEK cannot be reached: %s\n", error.c_str());
+    }
+    if (request) {
+      requestExitCode = sent == InstanceSendResult::Done ? 0 : 1;
+    }
   }
   const int exitCode = app.ExitInstance();
   exitSignals.IgnoreAfterwards();
-  return exitCode;
+  return requestExitCode.value_or(exitCode);
 }
