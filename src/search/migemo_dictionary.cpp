@@ -14,13 +14,35 @@ MigemoDictionary::~MigemoDictionary() {
   Close();
 }
 
+std::vector<std::string> MigemoDictionary::PathsIn(const std::string& folder) {
+  return {folder + "/dict/migemo-dict", folder + "/../dict/migemo-dict",
+          "/usr/share/cmigemo/utf-8/migemo-dict"};
+}
+
 void MigemoDictionary::OpenIn(const std::string& folder) {
-  Open({folder + "/dict/migemo-dict", folder + "/../dict/migemo-dict",
-        "/usr/share/cmigemo/utf-8/migemo-dict"});
+  Open(PathsIn(folder));
 }
 
 void MigemoDictionary::Open(const std::vector<std::string>& paths) {
-  Close();
+  WaitUntilOpened();
+  OpenFiles(paths);
+}
+
+void MigemoDictionary::OpenInBackground(std::vector<std::string> paths) {
+  WaitUntilOpened();
+  CloseHandle();
+  m_opening =
+      std::async(std::launch::async, [this, paths = std::move(paths)] { OpenFiles(paths); });
+}
+
+void MigemoDictionary::WaitUntilOpened() {
+  if (m_opening.valid()) {
+    m_opening.get();
+  }
+}
+
+void MigemoDictionary::OpenFiles(const std::vector<std::string>& paths) {
+  CloseHandle();
   for (const std::string& path : paths) {
     if (m_migemo != nullptr) {
       migemo_close(Handle(m_migemo));
@@ -33,6 +55,11 @@ void MigemoDictionary::Open(const std::vector<std::string>& paths) {
 }
 
 void MigemoDictionary::Close() {
+  WaitUntilOpened();
+  CloseHandle();
+}
+
+void MigemoDictionary::CloseHandle() {
   if (m_migemo != nullptr) {
     migemo_close(Handle(m_migemo));
     m_migemo = nullptr;
@@ -42,6 +69,7 @@ void MigemoDictionary::Close() {
 }
 
 const std::string& MigemoDictionary::Query(const std::string& text) {
+  WaitUntilOpened();
   const auto found = m_answerByText.find(text);
   if (found != m_answerByText.end()) {
     m_answers.splice(m_answers.begin(), m_answers, found->second);

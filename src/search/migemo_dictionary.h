@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <future>
 #include <list>
 #include <string>
 #include <unordered_map>
@@ -8,8 +9,9 @@
 #include <vector>
 
 // The migemo dictionary handle: opened once at the view's start, closed once at its
-// end. Answers are remembered per search text, so retyping a search does not pay the
-// dictionary's query again.
+// end. Opening may run on a worker thread; every other call waits until it is done, so
+// the library is used by one thread at a time. Answers are remembered per search text,
+// so retyping a search does not pay the dictionary's query again.
 class MigemoDictionary {
  public:
   MigemoDictionary() = default;
@@ -20,9 +22,13 @@ class MigemoDictionary {
   // Tries "dict/migemo-dict", then "../dict/migemo-dict", both in `folder`, then the
   // system's UTF-8 dictionary. Reports nothing when none opens.
   void OpenIn(const std::string& folder);
+  static std::vector<std::string> PathsIn(const std::string& folder);
   // Tries each file in turn and keeps the first that loads; when none does, keeps the
   // handle of the last (the library still answers through it, without any word).
   void Open(const std::vector<std::string>& paths);
+  // As Open, on a worker thread: the dictionary's loading then holds up nothing until
+  // the first query.
+  void OpenInBackground(std::vector<std::string> paths);
   void Close();
 
   // The dictionary's regular expression for `text`; empty when it gives none. The
@@ -33,9 +39,13 @@ class MigemoDictionary {
   static constexpr std::size_t kRememberedAnswers = 64;
 
  private:
+  void OpenFiles(const std::vector<std::string>& paths);
+  void CloseHandle();
+  void WaitUntilOpened();
   std::string Ask(const std::string& text) const;
 
-  void* m_migemo = nullptr;  // the library's handle
+  void* m_migemo = nullptr;     // the library's handle
+  std::future<void> m_opening;  // a background opening not yet waited for
   // Most recently asked first; the map finds a text's entry in the list.
   using Answer = std::pair<std::string, std::string>;
   std::list<Answer> m_answers;
