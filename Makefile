@@ -7,7 +7,7 @@ CMAKE      = cmake -S . $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=RelWithDebIn
 
 PREFIX    ?= /usr/local
 
-.PHONY: all deps build run install package test test-plain test-sanitize test-windows windows fuzz fuzz-run bench format tidy clean
+.PHONY: all deps build run install package test test-plain test-sanitize test-windows windows fuzz fuzz-run bench perf format tidy clean
 
 all: build
 
@@ -65,6 +65,13 @@ bench: deps
 	cmake --build build-bench -j $(JOBS) --target vostek_bench
 	build-bench/bench/vostek_bench
 
+# The real program over collections of 0 to 100,000 items on its own X server: start-up,
+# idle memory and the latencies of showing and searching (see bench/README.md).
+perf: deps
+	$(CMAKE) -B build-perf -DCMAKE_BUILD_TYPE=Release -DVOSTEK_TESTS=OFF -DVOSTEK_BENCH=ON
+	cmake --build build-perf -j $(JOBS) --target vostek vostek_make_collection
+	python3 bench/perf.py --bin build-perf/vostek --maker build-perf/bench/vostek_make_collection
+
 format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -72,4 +79,4 @@ tidy: build
 	git ls-files 'src/*.cpp' | xargs clang-tidy -p build --quiet
 
 clean:
-	rm -rf build build-sanitize build-fuzz build-bench build-windows
+	rm -rf build build-sanitize build-fuzz build-bench build-windows build-perf

@@ -6,10 +6,12 @@
 #include <QCursor>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/globals.h"
 #include "app/qt/vostek_app.h"
+#include "app/trace.h"
 #include "frame/accelerator_keys.h"
 #include "frame/icons.h"
 #include "frame/menu_entries.h"
@@ -111,6 +113,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     g_settings.help_start = 1;
   }
   SyncToolBar();
+  // Reached once the event loop runs with the tray icon placed: the program is ready.
+  QTimer::singleShot(0, this, [] { Trace("ready"); });
 }
 
 CMainFrame::~CMainFrame() {
@@ -246,6 +250,7 @@ void CMainFrame::OnInstanceRequest(const InstanceRequestLine& line) {
 }
 
 void CMainFrame::ShowWindow(const std::string& activationToken) {
+  Trace("show");
   if (!isVisible()) {
     ApplyOuterSizeOnce();  // where the frame is known before mapping
     m_showCursor = QCursor::pos();
