@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -32,9 +33,9 @@ struct Candidate {
   std::size_t position;
 };
 
-// The items the mode shows, in display order. A stable sort keeps items with equal keys
-// in collection order, which is what inserting each before the first it outranks gives.
-std::vector<Candidate> Candidates(ViewMode mode) {
+// The items the mode shows that the search keeps (all without a search), in collection
+// order.
+std::vector<Candidate> Candidates(ViewMode mode, const std::optional<NameMatches>& matches) {
   std::vector<Candidate> candidates;
   const int count = g_data->GetItemCount();
   for (int i = 0; i < count; ++i) {
@@ -42,31 +43,48 @@ std::vector<Candidate> Candidates(ViewMode mode) {
     const bool taken = mode == VIEW_POPULAR  ? item->GetCount() != 0
                        : mode == VIEW_RECENT ? item->GetLastTime() != 0
                                              : item->GetGroup() == g_curGroup;
-    if (taken) {
-      candidates.push_back({item, static_cast<std::size_t>(i)});
+    const auto position = static_cast<std::size_t>(i);
+    if (taken && (!matches || matches->Contains(position))) {
+      candidates.push_back({item, position});
     }
   }
+  return candidates;
+}
+
+// Puts the first `limit` candidates (all when 0) in display order. Items with equal keys
+// stay in collection order, which is what inserting each before the first it outranks
+// gives; only the rows shown are ranked, so a page of a long view costs little.
+void Rank(ViewMode mode, std::vector<Candidate>& candidates, std::size_t limit) {
+  const auto ranked = [&](auto key) {
+    const auto before = [key](const Candidate& a, const Candidate& b) {
+      const auto keyA = key(*a.item);
+      const auto keyB = key(*b.item);
+      return keyA != keyB ? keyA < keyB : a.position < b.position;
+    };
+    const auto end = limit != 0 && limit < candidates.size()
+                         ? candidates.begin() + static_cast<std::ptrdiff_t>(limit)
+                         : candidates.end();
+    if (end == candidates.end()) {
+      std::sort(candidates.begin(), end, before);
+    } else {
+      std::partial_sort(candidates.begin(), end, candidates.end(), before);
+    }
+  };
   switch (mode) {
     case VIEW_POPULAR:
-      std::stable_sort(candidates.begin(), candidates.end(),
-                       [](const Candidate& a, const Candidate& b) {
-                         return a.item->GetCount() > b.item->GetCount();
-                       });
+      ranked([](const VostekItem& item) { return ~item.GetCount(); });
       break;
     case VIEW_RECENT:
-      std::stable_sort(candidates.begin(), candidates.end(),
-                       [](const Candidate& a, const Candidate& b) {
-                         return a.item->GetLastTime() > b.item->GetLastTime();
-                       });
+      // Newest first: the signed time flipped into an unsigned one, then reversed.
+      ranked([](const VostekItem& item) {
+        constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
+        return ~(static_cast<std::uint64_t>(item.GetLastTime()) ^ kSignBit);
+      });
       break;
     case VIEW_GROUP:
-      std::stable_sort(candidates.begin(), candidates.end(),
-                       [](const Candidate& a, const Candidate& b) {
-                         return a.item->GetOrder() < b.item->GetOrder();
-                       });
+      ranked([](const VostekItem& item) { return item.GetOrder(); });
       break;
   }
-  return candidates;
 }
 
 std::string WindowTitle(ViewMode mode, const std::string& search) {
@@ -104,25 +122,21 @@ void LauncherView::RefreshList() {
   if (!m_search.empty()) {
     matches = SearchIndexedNames(m_dictionary, m_search, CurrentNameIndex());
   }
-  std::vector<VostekItem*> rows;
-  for (const Candidate& candidate : Candidates(mode)) {
-    if (!matches || matches->Contains(candidate.position)) {
-      rows.push_back(candidate.item);
-    }
-  }
+  std::vector<Candidate> rows = Candidates(mode, matches);
 
   // The page size is read while the old rows still stand: it is what the window shows now.
   std::size_t limit = 0;
   if (mode != VIEW_GROUP) {
     limit = static_cast<std::size_t>(std::max(0, m_list.GetCountPerPage()));
   }
+  Rank(mode, rows, limit);
   if (limit != 0 && rows.size() > limit) {
     rows.resize(limit);
   }
 
   m_list.DeleteAllItems();
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    InsertListItem(static_cast<int>(i), rows[i]);
+    InsertListItem(static_cast<int>(i), rows[i].item);
   }
   if (!rows.empty()) {
     m_list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
