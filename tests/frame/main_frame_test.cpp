@@ -533,7 +533,7 @@ TEST_F(MainFrameTest, ShowingFillsOnePageOfThePopularViewAtTheWindowsSize) {
   Show();
   const int page = frame->View()->GetCountPerPage();
   EXPECT_GT(page, 3);  // a 200 x 220 window holds several rows
-  EXPECT_EQ(frame->View()->count(), page);
+  EXPECT_EQ(frame->View()->GetItemCount(), page);
 }
 
 TEST_F(MainFrameTest, AWindowTheDesktopMinimisedHidesAndComesBackRestored) {

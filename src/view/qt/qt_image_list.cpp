@@ -5,24 +5,13 @@
 #include <QPixmap>
 #include <QStyle>
 
-namespace {
+#include "platform/linux/shell_icon.h"
 
-QIcon ThemedIcon(const std::vector<std::string>& names) {
-  for (const std::string& name : names) {
-    const QString themed = QString::fromStdString(name);
-    if (!themed.isEmpty() && QIcon::hasThemeIcon(themed)) {
-      return QIcon::fromTheme(themed);
-    }
-  }
-  return {};
-}
+namespace {
 
 // QIcon(path) is never null even for a missing or broken file, so the file is only
 // taken when it really yields a picture.
 QIcon FileIcon(const std::string& path) {
-  if (path.empty()) {
-    return {};
-  }
   const QString file = QString::fromStdString(path);
   if (!QFileInfo(file).isFile()) {
     return {};
@@ -45,20 +34,85 @@ QIcon GenericIcon(bool isFolder) {
 }  // namespace
 
 int QtImageList::AddIcon(const IconSource& icon) {
-  QIcon chosen = ThemedIcon(icon.themedNames);
-  if (chosen.isNull()) {
-    chosen = FileIcon(icon.filePath);
-  }
-  if (chosen.isNull()) {
-    chosen = GenericIcon(icon.isFolder);
-  }
-  m_icons.push_back(chosen);
-  return static_cast<int>(m_icons.size()) - 1;
+  m_entries.push_back(Picture(icon));
+  return Count() - 1;
 }
 
-QIcon QtImageList::Icon(int index) const {
+int QtImageList::AddDeferredIcon() {
+  m_entries.push_back(kDeferred);
+  return Count() - 1;
+}
+
+QIcon QtImageList::Icon(int index, const std::uint8_t* target) {
   if (index < 0 || index >= Count()) {
     return {};
   }
-  return m_icons[static_cast<std::size_t>(index)];
+  int& picture = m_entries[static_cast<std::size_t>(index)];
+  if (picture == kDeferred) {
+    picture = Picture(FetchSmallIcon(target));
+  }
+  return m_pictures[static_cast<std::size_t>(picture)];
+}
+
+bool QtImageList::IsDeferred(int index) const {
+  return index >= 0 && index < Count() && m_entries[static_cast<std::size_t>(index)] == kDeferred;
+}
+
+QIcon QtImageList::Placeholder() {
+  static const QIcon blank = [] {
+    QPixmap pixmap(kSmallIconSize, kSmallIconSize);
+    pixmap.fill(Qt::transparent);
+    return QIcon(pixmap);
+  }();
+  return blank;
+}
+
+int QtImageList::Picture(const IconSource& icon) {
+  // Asking the icon theme costs a walk over its folders: each kind of icon asks it once.
+  std::string source;
+  for (const std::string& name : icon.themedNames) {
+    source += name + '\n';
+  }
+  source += icon.isFolder ? "folder:" : "file:";
+  source += icon.filePath;
+  const auto known = m_pictureBySource.find(source);
+  if (known != m_pictureBySource.end()) {
+    return known->second;
+  }
+  const int picture = Choose(icon);
+  m_pictureBySource.emplace(std::move(source), picture);
+  return picture;
+}
+
+int QtImageList::Choose(const IconSource& icon) {
+  for (const std::string& name : icon.themedNames) {
+    const QString themed = QString::fromStdString(name);
+    if (!themed.isEmpty() && QIcon::hasThemeIcon(themed)) {
+      return Shared("theme:" + name, [&] { return QIcon::fromTheme(themed); });
+    }
+  }
+  if (!icon.filePath.empty()) {
+    // A file that yields no picture shares the generic one, and is not read again.
+    return Shared("file:" + icon.filePath, [&] {
+      QIcon file = FileIcon(icon.filePath);
+      return file.isNull() ? m_pictures[static_cast<std::size_t>(Generic(icon.isFolder))] : file;
+    });
+  }
+  return Generic(icon.isFolder);
+}
+
+int QtImageList::Generic(bool isFolder) {
+  return Shared(isFolder ? "generic:folder" : "generic:file",
+                [isFolder] { return GenericIcon(isFolder); });
+}
+
+int QtImageList::Shared(const std::string& key, const std::function<QIcon()>& make) {
+  const auto found = m_pictureByKey.find(key);
+  if (found != m_pictureByKey.end()) {
+    return found->second;
+  }
+  m_pictures.push_back(make());
+  const int index = static_cast<int>(m_pictures.size()) - 1;
+  m_pictureByKey.emplace(key, index);
+  return index;
 }

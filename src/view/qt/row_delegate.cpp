@@ -23,6 +23,14 @@ QSize RowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInde
   return {1, RowHeight(option.font)};
 }
 
+void RowDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  const auto* line = qobject_cast<QLineEdit*>(editor);
+  if (line != nullptr && line->isModified()) {
+    return;
+  }
+  QStyledItemDelegate::setEditorData(editor, index);
+}
+
 void RowDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
                                const QModelIndex& index) const {
   const auto* line = qobject_cast<QLineEdit*>(editor);

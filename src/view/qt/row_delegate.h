@@ -20,6 +20,9 @@ class RowDelegate : public QStyledItemDelegate {
   static int RowHeight(const QFont& font);
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // Fills the editor when it opens; a row drawn again later (its icon has arrived) leaves
+  // what the user has typed alone.
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override;
   void setModelData(QWidget* editor, QAbstractItemModel* model,
                     const QModelIndex& index) const override;
 

@@ -10,7 +10,7 @@
 #include <QWheelEvent>
 
 #include "app/globals.h"
-#include "platform/linux/shell_icon.h"
+#include "app/trace.h"
 #include "resources/texts.h"
 #include "resources/virtual_keys.h"
 #include "search/migemo_dictionary.h"
@@ -19,12 +19,11 @@
 #include "view/launcher_view.h"
 #include "view/qt/dropped_urls.h"
 #include "view/qt/item_popup_menu.h"
+#include "view/qt/list_rows_model.h"
 #include "view/qt/row_delegate.h"
 #include "view/qt/text_dialog.h"
 
 namespace {
-
-constexpr int kItemRole = Qt::UserRole;  // the row's VostekItem*
 
 // Keys held with Ctrl, Alt or the logo key are commands or system keys, never search
 // text; Shift only changes which character arrives.
@@ -56,12 +55,14 @@ CvostekView::CvostekView(QWidget* parent) : CvostekView(nullptr, parent) {}
 CvostekView::CvostekView(ItemShell& shell, QWidget* parent) : CvostekView(&shell, parent) {}
 
 CvostekView::CvostekView(ItemShell* shell, QWidget* parent)
-    : QListWidget(parent),
+    : QListView(parent),
       m_dictionary(std::make_unique<MigemoDictionary>()),
       m_logic(shell != nullptr ? std::make_unique<LauncherView>(*this, *this, *m_dictionary, *shell)
                                : std::make_unique<LauncherView>(*this, *this, *m_dictionary)),
+      m_rows(new ListRowsModel(m_imageList, this)),
       m_delegate(new RowDelegate(
           [this](int row, const std::string& text) { OnEndLabelEdit(row, text); }, this)) {
+  setModel(m_rows);
   setItemDelegate(m_delegate);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -71,13 +72,13 @@ CvostekView::CvostekView(ItemShell* shell, QWidget* parent)
   setResizeMode(QListView::Adjust);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTextElideMode(Qt::ElideRight);
-  setSortingEnabled(false);
   setDragEnabled(false);
   setDragDropMode(QAbstractItemView::DropOnly);
   setDefaultDropAction(Qt::CopyAction);
   setDropIndicatorShown(false);
   setAcceptDrops(true);
-  connect(this, &QListWidget::itemSelectionChanged, this, &CvostekView::commandStateChanged);
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &CvostekView::commandStateChanged);
 }
 
 CvostekView::~CvostekView() {
@@ -95,10 +96,10 @@ void CvostekView::OnInitialUpdate() {
   if (g_data != nullptr) {
     for (int i = 0; i < g_data->GetItemCount(); ++i) {
       VostekItem* item = g_data->GetItem(i);
-      item->SetIcon(m_imageList.AddIcon(FetchSmallIcon(item->GetPidl())));
+      item->SetIcon(m_imageList.AddDeferredIcon());
     }
   }
-  m_dictionary->OpenIn(g_dataFolder);
+  m_dictionary->OpenInBackground(MigemoDictionary::PathsIn(g_dataFolder));
 
   QWidget* top = window();
   if (top != m_watchedWindow) {
@@ -136,14 +137,22 @@ void CvostekView::ShowItemMenu(const QPoint& screenPoint) {
   }
 }
 
-QListWidgetItem* CvostekView::Row(int row) const {
-  return row >= 0 && row < count() ? item(row) : nullptr;
+QModelIndex CvostekView::RowIndex(int row) const {
+  return m_rows->At(row) != nullptr ? m_rows->index(row) : QModelIndex();
+}
+
+QString CvostekView::RowText(int row) const {
+  return RowIndex(row).data(Qt::DisplayRole).toString();
+}
+
+QIcon CvostekView::RowIcon(int row) const {
+  return RowIndex(row).data(Qt::DecorationRole).value<QIcon>();
 }
 
 // ListControl
 
 int CvostekView::GetItemCount() const {
-  return count();
+  return m_rows->Count();
 }
 
 int CvostekView::GetCountPerPage() const {
@@ -151,37 +160,29 @@ int CvostekView::GetCountPerPage() const {
 }
 
 void CvostekView::DeleteAllItems() {
-  clear();
+  m_rows->Clear();
 }
 
 void CvostekView::InsertItem(int row, const std::string& text, int image, VostekItem* item) {
-  auto* rowItem = new QListWidgetItem(QString::fromStdString(text));
-  rowItem->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
-  rowItem->setData(kItemRole, QVariant::fromValue(static_cast<void*>(item)));
   // The logic passes no image while icons are off, and every switch rebuilds the rows.
-  if (image >= 0) {
-    rowItem->setIcon(m_imageList.Icon(image));
-  }
-  insertItem(row, rowItem);
+  m_rows->Insert(row, {item, text, image});
 }
 
 void CvostekView::DeleteItem(int row) {
-  delete takeItem(row);
+  m_rows->Remove(row);
 }
 
 VostekItem* CvostekView::GetItemData(int row) const {
-  const QListWidgetItem* rowItem = Row(row);
-  return rowItem != nullptr ? static_cast<VostekItem*>(rowItem->data(kItemRole).value<void*>())
-                            : nullptr;
+  const ListRowsModel::Row* content = m_rows->At(row);
+  return content != nullptr ? content->item : nullptr;
 }
 
 void CvostekView::SetItemText(int row, const std::string& text) {
-  if (QListWidgetItem* rowItem = Row(row)) {
-    rowItem->setText(QString::fromStdString(text));
-  }
+  m_rows->SetText(row, text);
 }
 
 void CvostekView::SetItemState(int row, unsigned state, unsigned mask) {
+  m_rows->Commit();
   QItemSelectionModel* selection = selectionModel();
   if (row == -1) {
     if ((mask & LVIS_SELECTED) != 0) {
@@ -193,18 +194,17 @@ void CvostekView::SetItemState(int row, unsigned state, unsigned mask) {
     }
     if ((mask & LVIS_FOCUSED) != 0) {
       // Focus is one row: given to every row in turn, the last keeps it.
-      const QModelIndex focus = (state & LVIS_FOCUSED) != 0 && count() > 0
-                                    ? indexFromItem(item(count() - 1))
-                                    : QModelIndex();
+      const int count = m_rows->Count();
+      const QModelIndex focus =
+          (state & LVIS_FOCUSED) != 0 && count > 0 ? m_rows->index(count - 1) : QModelIndex();
       selection->setCurrentIndex(focus, QItemSelectionModel::NoUpdate);
     }
     return;
   }
-  QListWidgetItem* rowItem = Row(row);
-  if (rowItem == nullptr) {
+  const QModelIndex index = RowIndex(row);
+  if (!index.isValid()) {
     return;
   }
-  const QModelIndex index = indexFromItem(rowItem);
   if ((mask & LVIS_SELECTED) != 0) {
     selection->select(index, (state & LVIS_SELECTED) != 0 ? QItemSelectionModel::Select
                                                           : QItemSelectionModel::Deselect);
@@ -219,21 +219,22 @@ void CvostekView::SetItemState(int row, unsigned state, unsigned mask) {
 }
 
 unsigned CvostekView::GetItemState(int row, unsigned mask) const {
-  const QListWidgetItem* rowItem = Row(row);
-  if (rowItem == nullptr) {
+  const QModelIndex index = RowIndex(row);
+  if (!index.isValid()) {
     return 0;
   }
   unsigned state = 0;
-  if (rowItem->isSelected()) {
+  if (selectionModel()->isSelected(index)) {
     state |= LVIS_SELECTED;
   }
-  if (currentRow() == row) {
+  if (currentIndex() == index) {
     state |= LVIS_FOCUSED;
   }
   return state & mask;
 }
 
 int CvostekView::GetNextSelected(int row) const {
+  m_rows->Commit();
   // Walks the selection's ranges, not every row: fast also for a long list all selected.
   int next = -1;
   for (const QItemSelectionRange& range : selectionModel()->selection()) {
@@ -246,20 +247,23 @@ int CvostekView::GetNextSelected(int row) const {
 }
 
 int CvostekView::GetSelectedCount() const {
+  m_rows->Commit();
   return static_cast<int>(selectionModel()->selectedRows().size());
 }
 
 void CvostekView::EnsureVisible(int row) {
-  if (QListWidgetItem* rowItem = Row(row)) {
-    scrollToItem(rowItem, QAbstractItemView::EnsureVisible);
+  const QModelIndex index = RowIndex(row);
+  if (index.isValid()) {
+    scrollTo(index, QAbstractItemView::EnsureVisible);
   }
 }
 
 void CvostekView::EditLabel(int row) {
-  if (QListWidgetItem* rowItem = Row(row)) {
+  const QModelIndex index = RowIndex(row);
+  if (index.isValid()) {
     setFocus();
-    scrollToItem(rowItem, QAbstractItemView::EnsureVisible);
-    editItem(rowItem);
+    scrollTo(index, QAbstractItemView::EnsureVisible);
+    edit(index);
   }
 }
 
@@ -310,6 +314,7 @@ void CvostekView::keyboardSearch(const QString&) {}
 // Input
 
 void CvostekView::keyPressEvent(QKeyEvent* event) {
+  Trace("key");
   const QString text = event->text();
   if (!HasCommandModifier(*event) && text.size() == 1 && text.at(0).unicode() < 0x80 &&
       m_logic->OnChar(text.at(0).unicode())) {
@@ -321,7 +326,12 @@ void CvostekView::keyPressEvent(QKeyEvent* event) {
     m_logic->OnKeyDown(virtualKey);
     emit commandStateChanged();
   }
-  QListWidget::keyPressEvent(event);
+  QListView::keyPressEvent(event);
+}
+
+void CvostekView::paintEvent(QPaintEvent* event) {
+  QListView::paintEvent(event);
+  Trace("painted");
 }
 
 void CvostekView::mousePressEvent(QMouseEvent* event) {
@@ -345,7 +355,7 @@ void CvostekView::mousePressEvent(QMouseEvent* event) {
     event->accept();
     return;
   }
-  QListWidget::mousePressEvent(event);
+  QListView::mousePressEvent(event);
 }
 
 void CvostekView::mouseReleaseEvent(QMouseEvent* event) {
@@ -359,7 +369,7 @@ void CvostekView::mouseReleaseEvent(QMouseEvent* event) {
   const bool plainClick = event->button() == Qt::LeftButton &&
                           event->modifiers() == Qt::NoModifier && released.isValid() &&
                           released == m_pressedIndex && state() != EditingState;
-  QListWidget::mouseReleaseEvent(event);
+  QListView::mouseReleaseEvent(event);
   if (plainClick && !m_pressOnSoleSelection) {
     selectionModel()->select(released,
                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -370,7 +380,7 @@ bool CvostekView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ev
   if (trigger == SelectedClicked && !m_pressOnSoleSelection) {
     return false;
   }
-  return QListWidget::edit(index, trigger, event);
+  return QListView::edit(index, trigger, event);
 }
 
 void CvostekView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -378,7 +388,7 @@ void CvostekView::mouseDoubleClickEvent(QMouseEvent* event) {
     m_logic->OnItemLaunch();
     emit commandStateChanged();
   }
-  QListWidget::mouseDoubleClickEvent(event);
+  QListView::mouseDoubleClickEvent(event);
 }
 
 void CvostekView::wheelEvent(QWheelEvent* event) {
@@ -388,7 +398,7 @@ void CvostekView::wheelEvent(QWheelEvent* event) {
   if (delta != 0 && m_logic->OnMouseWheel((event->buttons() & Qt::MiddleButton) != 0, delta)) {
     emit commandStateChanged();
   }
-  QListWidget::wheelEvent(event);
+  QListView::wheelEvent(event);
 }
 
 void CvostekView::contextMenuEvent(QContextMenuEvent* event) {
@@ -436,5 +446,5 @@ bool CvostekView::eventFilter(QObject* watched, QEvent* event) {
     m_logic->OnHide();
     emit commandStateChanged();
   }
-  return QListWidget::eventFilter(watched, event);
+  return QListView::eventFilter(watched, event);
 }

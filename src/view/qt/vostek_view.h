@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 #include <memory>
 
@@ -11,13 +11,14 @@
 class ItemShell;
 class LauncherView;
 class MigemoDictionary;
+class ListRowsModel;
 class QMenu;
 class RowDelegate;
 
 // The launcher list: one column of rows without header, multiple selection, 16x16
 // icons, in-place name editing, drop target. The toolkit-neutral behaviour lives in
 // LauncherView; this widget turns Qt's input into its calls and shows its rows.
-class CvostekView : public QListWidget, public ListControl, public ViewHost {
+class CvostekView : public QListView, public ListControl, public ViewHost {
   Q_OBJECT
 
  public:
@@ -30,7 +31,7 @@ class CvostekView : public QListWidget, public ListControl, public ViewHost {
   void OnInitialUpdate();
 
   LauncherView& Logic();
-  using QListWidget::edit;  // the public overload, beside the one overridden below
+  using QListView::edit;  // the public overload, beside the one overridden below
 
   // The command table: view commands run here; others answer false.
   bool IsCommandEnabled(int id) const;
@@ -41,6 +42,10 @@ class CvostekView : public QListWidget, public ListControl, public ViewHost {
   std::unique_ptr<QMenu> CreateItemMenu();
   // Shows the item popup at a screen point and runs the chosen command.
   void ShowItemMenu(const QPoint& screenPoint);
+
+  // The row's text and picture as the list shows them (for tests and tools).
+  QString RowText(int row) const;
+  QIcon RowIcon(int row) const;
 
   // ListControl
   int GetItemCount() const override;
@@ -75,6 +80,7 @@ class CvostekView : public QListWidget, public ListControl, public ViewHost {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -90,11 +96,13 @@ class CvostekView : public QListWidget, public ListControl, public ViewHost {
  private:
   CvostekView(ItemShell* shell, QWidget* parent);
   void OnEndLabelEdit(int row, const std::string& text);
-  QListWidgetItem* Row(int row) const;
+  // The model index of a row the list holds; invalid for any other row.
+  QModelIndex RowIndex(int row) const;
 
   std::unique_ptr<MigemoDictionary> m_dictionary;
   QtImageList m_imageList;
   std::unique_ptr<LauncherView> m_logic;
+  ListRowsModel* m_rows;
   RowDelegate* m_delegate;
   QPointer<QWidget> m_watchedWindow;     // the top-level window whose minimising hides
   QPersistentModelIndex m_pressedIndex;  // the row of the last press: a click ends there

@@ -61,7 +61,7 @@ TEST_F(DropTest, ThreeFilesOntoAGroupAreAppendedSelectedAndTheLastFocused) {
                                                   "/home/u/My Docs/b c.pdf", "/tmp/d"}));
   EXPECT_EQ(Orders(), (std::vector<std::uint32_t>{0, 1, 2, 3, 4}));
   EXPECT_EQ(SelectedRows(), (std::vector<int>{2, 3, 4}));
-  EXPECT_EQ(view->currentRow(), 4);
+  EXPECT_EQ(view->currentIndex().row(), 4);
 }
 
 TEST_F(DropTest, DropOntoThePopularViewFilesIntoTheShownGroup) {
@@ -140,14 +140,14 @@ TEST_F(DropTest, TheDesktopMakesItemsOfDroppedFilesAndUris) {
   EXPECT_EQ(PathFromIdList(data.GetItem(0)->GetPidl()), quoted);
   EXPECT_EQ(PathFromIdList(data.GetItem(1)->GetPidl()), notUtf8);
   EXPECT_EQ(UriFromIdList(data.GetItem(2)->GetPidl()), "https://example.com/page");
-  ASSERT_EQ(desktopView.count(), 3);
+  ASSERT_EQ(desktopView.GetItemCount(), 3);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(data.GetItem(i)->GetGroup(), 1) << i;
     EXPECT_EQ(data.GetItem(i)->GetOrder(), static_cast<std::uint32_t>(i)) << i;
     EXPECT_FALSE(data.GetItem(i)->GetName().empty()) << i;
-    EXPECT_EQ(desktopView.item(i)->text().toStdString(), data.GetItem(i)->GetName()) << i;
+    EXPECT_EQ(desktopView.RowText(i).toStdString(), data.GetItem(i)->GetName()) << i;
   }
-  EXPECT_FALSE(desktopView.item(0)->icon().isNull());
+  EXPECT_FALSE(desktopView.RowIcon(0).isNull());
 }
 
 TEST_F(DropTest, UrlsBecomeAParentFolderAndOneChildEach) {

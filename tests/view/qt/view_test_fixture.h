@@ -70,8 +70,8 @@ class ViewTest : public testing::Test {
 
   std::vector<std::string> RowTexts() const {
     std::vector<std::string> texts;
-    for (int row = 0; row < view->count(); ++row) {
-      texts.push_back(view->item(row)->text().toStdString());
+    for (int row = 0; row < view->GetItemCount(); ++row) {
+      texts.push_back(view->RowText(row).toStdString());
     }
     return texts;
   }

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,7 +29,9 @@ class ViewTestWithRows : public ViewTest {
     ASSERT_EQ(view->viewport()->height(), height);
   }
 
-  QPoint RowCenter(int row) const { return view->visualItemRect(view->item(row)).center(); }
+  QPoint RowCenter(int row) const {
+    return view->visualRect(view->model()->index(row, 0)).center();
+  }
 
   void SendWheel(int delta, Qt::MouseButtons buttons) {
     const QPointF at(RowCenter(0));
@@ -47,21 +50,21 @@ TEST_F(ViewTestWithRows, AutomaticViewsShowTheRowsThatFitWhollyAndGroupsShowAll)
 
   g_viewMode = VIEW_POPULAR;
   view->Logic().RefreshList();
-  ASSERT_EQ(view->count(), 8);
+  ASSERT_EQ(view->GetItemCount(), 8);
   // The rows drawn are the rows counted: the eighth fits wholly, a ninth would not.
-  EXPECT_LE(view->visualItemRect(view->item(7)).bottom(), view->viewport()->height() - 1);
-  EXPECT_GT(view->visualItemRect(view->item(7)).bottom() + rowHeight,
+  EXPECT_LE(view->visualRect(view->model()->index(7, 0)).bottom(), view->viewport()->height() - 1);
+  EXPECT_GT(view->visualRect(view->model()->index(7, 0)).bottom() + rowHeight,
             view->viewport()->height() - 1);
 
   g_viewMode = VIEW_GROUP;
   view->Logic().RefreshList();
-  EXPECT_EQ(view->count(), 20);
+  EXPECT_EQ(view->GetItemCount(), 20);
 
   SetViewportHeight(rowHeight - 1);  // not even one whole row: no limit
   EXPECT_EQ(view->GetCountPerPage(), 0);
   g_viewMode = VIEW_RECENT;
   view->Logic().RefreshList();
-  EXPECT_EQ(view->count(), 20);
+  EXPECT_EQ(view->GetItemCount(), 20);
 }
 
 TEST_F(ViewTestWithRows, TheOneColumnFillsTheWidth) {
@@ -72,8 +75,8 @@ TEST_F(ViewTestWithRows, TheOneColumnFillsTheWidth) {
   for (int width : {180, 320}) {
     view->resize(width, view->height());
     QApplication::processEvents();
-    EXPECT_EQ(view->visualItemRect(view->item(0)).width(), view->viewport()->width());
-    EXPECT_EQ(view->visualItemRect(view->item(1)).width(), view->viewport()->width());
+    EXPECT_EQ(view->visualRect(view->model()->index(0, 0)).width(), view->viewport()->width());
+    EXPECT_EQ(view->visualRect(view->model()->index(1, 0)).width(), view->viewport()->width());
   }
 }
 
@@ -90,7 +93,7 @@ TEST_F(ViewTestWithRows, RowStatesSelectionAndFocus) {
   view->SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
   view->SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   EXPECT_EQ(SelectedRows(), (std::vector<int>{1, 3}));
-  EXPECT_EQ(view->currentRow(), 1);
+  EXPECT_EQ(view->currentIndex().row(), 1);
   EXPECT_EQ(view->GetItemData(3), data.GetItem(3));
   EXPECT_EQ(view->GetItemData(5), nullptr);
 
@@ -110,7 +113,7 @@ TEST_F(ViewTestWithRows, MouseGestures) {
   // Middle press: only the row under the cursor; the release opens its folder and hides.
   QTest::mousePress(view->viewport(), Qt::MiddleButton, Qt::ShiftModifier, RowCenter(2));
   EXPECT_EQ(SelectedRows(), std::vector<int>{2});
-  EXPECT_EQ(view->currentRow(), 2);
+  EXPECT_EQ(view->currentIndex().row(), 2);
   QTest::mouseRelease(view->viewport(), Qt::MiddleButton, Qt::NoModifier, RowCenter(2));
   EXPECT_EQ(shell.opened, std::vector<std::string>{"item2"});
   EXPECT_FALSE(view->isVisible());
@@ -228,35 +231,62 @@ TEST_F(ViewTestWithRows, IconsFollowTheShowIconSetting) {
   FillLaunched(2);
   view->OnInitialUpdate();
   view->Logic().RefreshList();
-  EXPECT_FALSE(view->item(0)->icon().isNull());
+  EXPECT_FALSE(view->RowIcon(0).isNull());
   EXPECT_EQ(data.GetItem(1)->GetIcon(), 1);  // icons in collection order
 
   EXPECT_TRUE(view->RunCommand(ID_VIEW_ICON));
   EXPECT_EQ(g_settings.showicon, 0);
-  EXPECT_TRUE(view->item(0)->icon().isNull());
+  EXPECT_TRUE(view->RowIcon(0).isNull());
 
   EXPECT_TRUE(view->RunCommand(ID_VIEW_ICON));
-  EXPECT_FALSE(view->item(1)->icon().isNull());
+  EXPECT_FALSE(view->RowIcon(1).isNull());
 }
 
-TEST(QtImageListTest, EveryIconAppendsOneEntryThatShowsSomething) {
+TEST(QtImageListTest, EveryEntryShowsSomethingAndAlikeEntriesShareOnePicture) {
   QTemporaryDir temp;
   const std::string dir = temp.path().toStdString();
   const std::string png = dir + "/icon.png";
   QImage image(16, 16, QImage::Format_ARGB32);
   image.fill(Qt::red);
   ASSERT_TRUE(image.save(QString::fromStdString(png)));
+  const std::string broken = dir + "/broken.png";
+  QFile(QString::fromStdString(broken)).open(QIODevice::WriteOnly);
 
+  // Each source with the entry whose picture it must share (-1: a picture of its own).
+  const struct {
+    IconSource source;
+    int sharesWith;
+  } cases[] = {
+      {{{"no-such-icon-anywhere"}, "", false}, -1},  // no theme has it: the generic file
+      {{{}, dir + "/missing.png", true}, -1},        // the generic folder
+      {{{}, png, false}, -1},
+      {{{}, dir, false}, 0},  // a folder is no image
+      {{{}, png, false}, 2},
+      {{{}, broken, false}, 0},
+      {{{}, broken, false}, 0},
+      {{{"no-such-icon-either"}, "", true}, 1},
+      {{}, 0},
+  };
   QtImageList icons;
-  EXPECT_EQ(icons.AddIcon(IconSource{{"no-such-icon-anywhere"}, "", false}), 0);
-  EXPECT_EQ(icons.AddIcon(IconSource{{}, dir + "/missing.png", true}), 1);
-  EXPECT_EQ(icons.AddIcon(IconSource{{}, png, false}), 2);
-  EXPECT_EQ(icons.AddIcon(IconSource{{}, dir, false}), 3);  // a folder is no image
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_FALSE(icons.Icon(i).pixmap(16, 16).isNull()) << i;
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(icons.AddIcon(cases[i].source), static_cast<int>(i));
   }
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const QIcon icon = icons.Icon(static_cast<int>(i));
+    EXPECT_FALSE(icon.pixmap(16, 16).isNull()) << i;
+    if (cases[i].sharesWith >= 0) {
+      EXPECT_EQ(icon.cacheKey(), icons.Icon(cases[i].sharesWith).cacheKey()) << i;
+    }
+  }
+  EXPECT_NE(icons.Icon(0).cacheKey(), icons.Icon(1).cacheKey());
   EXPECT_EQ(icons.Icon(2).pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::red));
-  EXPECT_TRUE(icons.Icon(4).isNull());
+
+  // A deferred entry asks the desktop for its target's icon when first shown.
+  const IdListPtr target = IdListFromPath(dir);
+  const int deferred = icons.AddDeferredIcon();
+  EXPECT_EQ(deferred, static_cast<int>(std::size(cases)));
+  EXPECT_FALSE(icons.Icon(deferred, target.get()).pixmap(16, 16).isNull());
+  EXPECT_TRUE(icons.Icon(deferred + 1).isNull());
   EXPECT_TRUE(icons.Icon(-1).isNull());
 }
 
