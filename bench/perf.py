@@ -40,7 +40,7 @@ class TracedRun(Vostek):
         self.session = session
         self.events = []
         self.lock = threading.Lock()
-        env = dict(session.env, VOSTEK_TRACE="1")
+        env = dict(self.env(session, folder), VOSTEK_TRACE="1")
         self.started = time.monotonic_ns()
         self.process = subprocess.Popen([binary], cwd=folder, env=env, stdin=subprocess.DEVNULL,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
