@@ -12,7 +12,8 @@ namespace {
 
 // A request is one short line, sent at once; a client silent for longer is not ours.
 constexpr int kClientTimeoutMs = 2000;
-// Connections beyond this many at once are closed at once, so a flood cannot pile up.
+// Connections beyond this many wait in the socket's queue until one of these is done,
+// so a flood cannot pile up here.
 constexpr int kMaxClients = 16;
 
 // One connection: its descriptor, what it has sent so far and its time limit. Owned by
@@ -60,16 +61,17 @@ bool InstanceRequestServer::Listen(const std::string& path, std::string* error) 
 }
 
 void InstanceRequestServer::AcceptWaiting() {
-  for (int fd = m_listener.Accept(); fd >= 0; fd = m_listener.Accept()) {
-    if (m_clients >= kMaxClients) {
-      ::close(fd);
-      continue;
+  while (m_clients < kMaxClients) {
+    const int fd = m_listener.Accept();
+    if (fd < 0) {
+      return;
     }
     ++m_clients;
     auto* client = new RequestClient(fd, this);
     connect(&client->notifier, &QSocketNotifier::activated, this, [this, fd] { Read(fd); });
     connect(&client->timer, &QTimer::timeout, this, [this, fd] { Drop(fd); });
   }
+  m_listening->setEnabled(false);  // until a client is done
 }
 
 void InstanceRequestServer::Read(int fd) {
@@ -122,4 +124,5 @@ void InstanceRequestServer::Drop(int fd) {
   client->timer.stop();
   client->deleteLater();
   --m_clients;
+  m_listening->setEnabled(true);
 }

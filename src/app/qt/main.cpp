@@ -1,7 +1,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QTimer>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -152,9 +151,12 @@ int main(int argc, char* argv[]) {
   std::optional<int> requestExitCode;
   if (app.InitInstance() && !app.IsExitRequested()) {
     if (request) {  // no instance ran, so this one shows its window as asked
-      QTimer::singleShot(0, app.MainFrame(), [&app, activationToken] {
-        app.MainFrame()->OnInstanceRequest({InstanceRequest::Show, activationToken});
-      });
+      QMetaObject::invokeMethod(
+          app.MainFrame(),
+          [&app, activationToken] {
+            app.MainFrame()->OnInstanceRequest({InstanceRequest::Show, activationToken});
+          },
+          Qt::QueuedConnection);
     }
     QApplication::exec();
   } else if (app.AnotherInstanceRuns()) {
