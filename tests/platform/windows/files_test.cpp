@@ -75,6 +75,16 @@ TEST(WindowsFilesTest, SavingReplacesWholeOrLeavesTheOldFile) {
   error.clear();
   EXPECT_FALSE(WriteFileAtomically(dir.File("no folder/items.vkd"), "x", &error));
   EXPECT_FALSE(error.empty());
+
+  // What a killed save left behind goes at the next start; other files stay.
+  const std::string stale = path + ".tmp-12-3";
+  const std::string other = path + ".tmp-notours";
+  ASSERT_TRUE(WriteFileAtomically(stale, "half", nullptr));
+  ASSERT_TRUE(WriteFileAtomically(other, "keep", nullptr));
+  RemoveStaleTemporaries(path);
+  EXPECT_EQ(ReadWholeFile(stale, &bytes), ENOENT);
+  EXPECT_EQ(ReadWholeFile(other, &bytes), 0);
+  EXPECT_EQ(ReadWholeFile(path, &bytes), 0);
 }
 
 TEST(WindowsFilesTest, DamagedCollectionsMoveAsideUnderFreeNames) {
