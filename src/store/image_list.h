@@ -8,6 +8,7 @@ struct IconSource {
   std::vector<std::string> themedNames;  // icon-theme names, best first
   std::string filePath;                  // an image file, when the icon is one
   bool isFolder = false;                 // picks the generic fallback icon
+  void* nativeIcon = nullptr;            // Windows: the shell's icon handle, copied then destroyed
 };
 
 // The view's list of small icons. Entry k is the icon of every item whose icon

@@ -4,9 +4,12 @@
 
 class VostekItem;
 
-// Row states, as the list control knows them.
+// Row states, as the list control knows them. The Windows headers define the same
+// values as macros, which then stand in for these.
+#ifndef LVIS_FOCUSED
 inline constexpr unsigned LVIS_FOCUSED = 0x1;
 inline constexpr unsigned LVIS_SELECTED = 0x2;
+#endif
 
 // The list of rows the view logic works on: one column, multiple selection, a
 // VostekItem pointer per row. The Qt front end implements it over its list widget;

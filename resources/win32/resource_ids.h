@@ -1,0 +1,10 @@
+// Ids of the Windows build's resources, for vostek.rc and the code alike (the resource
+// compiler reads plain defines only). The menu, accelerator and command ids are those of
+// resources/command_ids.h.
+#pragma once
+
+#define IDD_ABOUT_DIALOG 100
+#define IDR_MAINFRAME_RESOURCE 128
+#define IDD_TEXT_DIALOG 133
+#define IDC_TEXT_EDIT 1000
+#define IDC_ABOUT_VERSION 1001

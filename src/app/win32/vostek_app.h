@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+class CMainFrame;
+class VostekData;
+
+// Start-up and exit of the Windows program. Start-up: the common controls, the
+// single-instance mutex, OLE, the shell's allocator, the settings, the collection, and
+// the main window, created hidden; the program then waits in the tray. Exit, in the
+// instance that owns the mutex: the settings and the collection are written, each only
+// when it was read.
+class CvostekApp {
+ public:
+  explicit CvostekApp(std::string folder);
+  ~CvostekApp();
+  CvostekApp(const CvostekApp&) = delete;
+  CvostekApp& operator=(const CvostekApp&) = delete;
+
+  bool InitInstance();
+  // The message loop, until the exit command; then ExitInstance's result.
+  int Run();
+  int ExitInstance();
+  CMainFrame* MainFrame() const { return m_frame.get(); }
+
+ private:
+  std::string SettingsPath() const;
+  std::string CollectionPath() const;
+  // The exit command: the window and its view go, then the files are written.
+  void OnAppExit();
+  void WriteFiles();
+
+  std::string m_folder;
+  HANDLE m_mutex = nullptr;
+  bool m_oleStarted = false;
+  bool m_allocatorInstalled = false;
+  bool m_settingsRead = false;
+  bool m_settingsSaveAllowed = true;
+  bool m_collectionSaveAllowed = true;
+  bool m_filesWritten = false;
+  std::unique_ptr<VostekData> m_data;
+  std::unique_ptr<CMainFrame> m_frame;
+};

@@ -1,0 +1,310 @@
+#include "view/win32/vostek_view.h"
+
+#include <objbase.h>
+#include <windowsx.h>
+
+#include <vector>
+
+#include "app/globals.h"
+#include "platform/windows/shell_items.h"
+#include "platform/windows/wide_text.h"
+#include "resources/command_ids.h"
+#include "resources/texts.h"
+#include "resources/virtual_keys.h"
+#include "store/vostek_data.h"
+#include "store/vostek_item.h"
+#include "tray/win32/hot_key.h"
+#include "tray/win32/show_at_cursor.h"
+#include "view/win32/drop_target.h"
+#include "view/win32/item_popup_menu.h"
+#include "view/win32/text_dialog.h"
+
+namespace {
+
+constexpr UINT kListId = 0xE900;  // the frame's one pane
+
+}  // namespace
+
+CvostekView::CvostekView(HWND frame, std::function<void()> commandsChanged)
+    : m_frame(frame),
+      m_commandsChanged(std::move(commandsChanged)),
+      m_logic(std::make_unique<LauncherView>(*this, *this, m_dictionary)) {}
+
+CvostekView::~CvostekView() {
+  if (m_list != nullptr) {
+    UnregisterGlobalHotKey(m_list, g_settings);
+    ::RevokeDragDrop(m_list);
+    ::RemoveWindowSubclass(m_list, SubclassProc, 0);
+  }
+  m_tray.Remove();
+  if (m_dropTarget != nullptr) {
+    m_dropTarget->Release();
+  }
+  if (m_noImageList != nullptr) {
+    ::ImageList_Destroy(m_noImageList);
+  }
+  m_dictionary.Close();
+}
+
+bool CvostekView::Create() {
+  m_list = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, nullptr,
+                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_EDITLABELS |
+                                 LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS,
+                             0, 0, 0, 0, m_frame, reinterpret_cast<HMENU>(kListId),
+                             ::GetModuleHandleW(nullptr), nullptr);
+  if (m_list == nullptr) {
+    return false;
+  }
+  ::SetWindowSubclass(m_list, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  m_dropTarget =
+      new DropTarget([this](std::span<const DroppedObject> objects) { return TakeDrop(objects); });
+  ::RegisterDragDrop(m_list, m_dropTarget);
+  RegisterGlobalHotKey(m_list, g_settings);
+  m_tray.Add(m_list);
+  if (g_settings.help_start == 0) {
+    m_tray.ShowBalloon(texts::kBalloonTitle, texts::kBalloonText);
+    g_settings.help_start = 1;
+  }
+  return true;
+}
+
+void CvostekView::OnInitialUpdate() {
+  ListView_SetExtendedListViewStyleEx(m_list, 0, LVS_EX_FULLROWSELECT);
+  LVCOLUMNW column{};
+  column.mask = LVCF_TEXT | LVCF_FMT;
+  column.fmt = LVCFMT_LEFT;
+  column.pszText = const_cast<wchar_t*>(L"name");
+  ListView_InsertColumn(m_list, 0, &column);
+  RECT client{};
+  ::GetClientRect(m_list, &client);
+  ListView_SetColumnWidth(m_list, 0, client.right);
+
+  const int items = g_data != nullptr ? g_data->GetItemCount() : 0;
+  m_imageList = std::make_unique<Win32ImageList>(items);
+  m_noImageList = ::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 1);
+  SyncImageList();
+  for (int i = 0; i < items; ++i) {
+    VostekItem* item = g_data->GetItem(i);
+    IconSource icon;
+    icon.nativeIcon = SmallIconOf(item->GetPidl());
+    item->SetIcon(m_imageList->AddIcon(icon));
+  }
+  m_dictionary.Open();
+}
+
+void CvostekView::SyncImageList() {
+  HIMAGELIST shown = g_settings.showicon != 0 ? m_imageList->Handle() : m_noImageList;
+  ListView_SetImageList(m_list, shown, LVSIL_SMALL);
+}
+
+void CvostekView::Resize(const RECT& area) {
+  ::MoveWindow(m_list, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+  RECT client{};
+  ::GetClientRect(m_list, &client);
+  ListView_SetColumnWidth(m_list, 0, client.right);
+}
+
+void CvostekView::OnShow() {
+  ShowAtCursor(m_frame, [this] { m_logic->RefreshList(); });
+  ::SetFocus(m_list);
+  m_commandsChanged();
+}
+
+bool CvostekView::RunCommand(int id) {
+  const bool ours = m_logic->RunCommand(id);
+  if (ours && id == ID_VIEW_ICON) {
+    SyncImageList();
+  }
+  m_commandsChanged();
+  return ours;
+}
+
+bool CvostekView::TakeDrop(std::span<const DroppedObject> objects) {
+  const bool taken = m_logic->OnDrop(objects, *m_imageList);
+  m_commandsChanged();
+  return taken;
+}
+
+bool CvostekView::OnNotify(NMHDR* header, LRESULT* result) {
+  if (header->hwndFrom != m_list || header->code != LVN_ENDLABELEDITW) {
+    return false;
+  }
+  const auto* info = reinterpret_cast<NMLVDISPINFOW*>(header);
+  std::optional<std::string> text;
+  if (info->item.pszText != nullptr) {
+    text = Utf8FromWide(info->item.pszText);
+  }
+  m_logic->OnEndLabelEdit(info->item.iItem, text);
+  m_commandsChanged();
+  *result = FALSE;  // the row shows a new name only through the logic
+  return true;
+}
+
+void CvostekView::ShowItemMenu(POINT screenPoint) {
+  const int chosen = TrackItemPopupMenu(m_frame, screenPoint, m_logic->BuildMoveToGroupMenu(),
+                                        [this](int id) { return m_logic->IsCommandEnabled(id); });
+  if (chosen != 0) {
+    RunCommand(chosen);
+  }
+}
+
+LRESULT CALLBACK CvostekView::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR self) {
+  bool handled = false;
+  const LRESULT result =
+      reinterpret_cast<CvostekView*>(self)->OnMessage(message, wParam, lParam, &handled);
+  return handled ? result : ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT CvostekView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled) {
+  switch (message) {
+    case WM_CHAR:
+      if (m_logic->OnChar(static_cast<unsigned>(wParam))) {
+        m_commandsChanged();
+        *handled = true;
+      }
+      return 0;
+    case WM_KEYDOWN:
+      if (wParam == vk::kBack || wParam == vk::kDelete) {
+        m_logic->OnKeyDown(static_cast<int>(wParam));
+        m_commandsChanged();
+      }
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      m_logic->OnItemLaunch();
+      m_commandsChanged();
+      return 0;
+    case WM_MBUTTONDOWN: {
+      LVHITTESTINFO hit{};
+      hit.pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      m_logic->OnMButtonDown(ListView_HitTest(m_list, &hit));
+      m_commandsChanged();
+      return 0;
+    }
+    case WM_MBUTTONUP:
+      m_logic->OnMButtonUp();
+      m_commandsChanged();
+      return 0;
+    case WM_MOUSEWHEEL: {
+      const bool middle = (GET_KEYSTATE_WPARAM(wParam) & MK_MBUTTON) != 0;
+      if (middle) {
+        ::ReleaseCapture();
+      }
+      if (m_logic->OnMouseWheel(middle, GET_WHEEL_DELTA_WPARAM(wParam))) {
+        m_commandsChanged();
+      }
+      return 0;
+    }
+    case WM_CONTEXTMENU:
+      ShowItemMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      *handled = true;
+      return 0;
+    case WM_HOTKEY:
+      OnShow();
+      *handled = true;
+      return 0;
+    case WM_TRAYNOTIFY:
+      m_tray.OnNotify(
+          lParam, m_frame, [this] { OnShow(); },
+          [this](int id) { ::SendMessageW(m_frame, WM_COMMAND, static_cast<WPARAM>(id), 0); });
+      *handled = true;
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+// ListControl
+
+int CvostekView::GetItemCount() const {
+  return ListView_GetItemCount(m_list);
+}
+
+int CvostekView::GetCountPerPage() const {
+  return ListView_GetCountPerPage(m_list);
+}
+
+void CvostekView::DeleteAllItems() {
+  ListView_DeleteAllItems(m_list);
+}
+
+void CvostekView::InsertItem(int row, const std::string& text, int image, VostekItem* item) {
+  std::wstring wide = WideFromUtf8(text);
+  LVITEMW row_item{};
+  row_item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
+  row_item.iItem = row;
+  row_item.pszText = wide.data();
+  row_item.lParam = reinterpret_cast<LPARAM>(item);
+  row_item.iImage = image >= 0 ? image : I_IMAGENONE;
+  ListView_InsertItem(m_list, &row_item);
+}
+
+void CvostekView::DeleteItem(int row) {
+  ListView_DeleteItem(m_list, row);
+}
+
+VostekItem* CvostekView::GetItemData(int row) const {
+  LVITEMW item{};
+  item.mask = LVIF_PARAM;
+  item.iItem = row;
+  if (!ListView_GetItem(m_list, &item)) {
+    return nullptr;
+  }
+  return reinterpret_cast<VostekItem*>(item.lParam);
+}
+
+void CvostekView::SetItemText(int row, const std::string& text) {
+  std::wstring wide = WideFromUtf8(text);
+  ListView_SetItemText(m_list, row, 0, wide.data());
+}
+
+void CvostekView::SetItemState(int row, unsigned state, unsigned mask) {
+  ListView_SetItemState(m_list, row, state, mask);
+}
+
+unsigned CvostekView::GetItemState(int row, unsigned mask) const {
+  return ListView_GetItemState(m_list, row, mask);
+}
+
+int CvostekView::GetNextSelected(int row) const {
+  return ListView_GetNextItem(m_list, row, LVNI_SELECTED);
+}
+
+int CvostekView::GetSelectedCount() const {
+  return static_cast<int>(ListView_GetSelectedCount(m_list));
+}
+
+void CvostekView::EnsureVisible(int row) {
+  ListView_EnsureVisible(m_list, row, FALSE);
+}
+
+void CvostekView::EditLabel(int row) {
+  ::SetFocus(m_list);
+  ListView_EditLabel(m_list, row);
+}
+
+// ViewHost
+
+void CvostekView::SetTitle(const std::string& title) {
+  ::SetWindowTextW(m_frame, WideFromUtf8(title).c_str());
+}
+
+bool CvostekView::IsWindowVisible() const {
+  return ::IsWindowVisible(m_frame) != FALSE;
+}
+
+void CvostekView::HideWindow() {
+  ::ShowWindow(m_frame, SW_HIDE);
+}
+
+void CvostekView::BringToFront() {
+  ::SetForegroundWindow(m_frame);
+}
+
+bool CvostekView::IsShiftDown() const {
+  return ::GetKeyState(VK_SHIFT) < 0;
+}
+
+std::optional<std::string> CvostekView::AskGroupName() {
+  return RunTextDialog(m_frame);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "search/migemo_dictionary.h"
+#include "tray/win32/tray_icon.h"
+#include "view/launcher_view.h"
+#include "view/list_control.h"
+#include "view/view_host.h"
+#include "view/win32/win32_image_list.h"
+
+class DropTarget;
+
+// The list window: a report-style list view with one column, no header, multiple
+// selection and in-place label editing, filling the frame below the toolbar. It is the
+// list the toolkit-neutral LauncherView works on, and that view's window host; it owns
+// the tray icon, the hot-key and the drop registration, which all end with it.
+class CvostekView final : public ListControl, public ViewHost {
+ public:
+  // `commandsChanged` runs after anything that may change what the command rules read.
+  CvostekView(HWND frame, std::function<void()> commandsChanged);
+  ~CvostekView() override;
+  CvostekView(const CvostekView&) = delete;
+  CvostekView& operator=(const CvostekView&) = delete;
+
+  // Creates the control; registers the drop target and the hot-key and adds the tray
+  // icon (with the greeting balloon on the very first start). False on failure.
+  bool Create();
+  // Once, before the first showing: icons of every item, the dictionary.
+  void OnInitialUpdate();
+  HWND Handle() const { return m_list; }
+  LauncherView& Logic() { return *m_logic; }
+
+  void Resize(const RECT& area);
+  void OnShow();
+  // Installs the icon list or the empty one, as `showicon` says.
+  void SyncImageList();
+  // The frame's notifications from the control: the end of a label edit.
+  bool OnNotify(NMHDR* header, LRESULT* result);
+
+  // ListControl
+  int GetItemCount() const override;
+  int GetCountPerPage() const override;
+  void DeleteAllItems() override;
+  void InsertItem(int row, const std::string& text, int image, VostekItem* item) override;
+  void DeleteItem(int row) override;
+  VostekItem* GetItemData(int row) const override;
+  void SetItemText(int row, const std::string& text) override;
+  void SetItemState(int row, unsigned state, unsigned mask) override;
+  unsigned GetItemState(int row, unsigned mask) const override;
+  int GetNextSelected(int row) const override;
+  int GetSelectedCount() const override;
+  void EnsureVisible(int row) override;
+  void EditLabel(int row) override;
+
+  // ViewHost
+  void SetTitle(const std::string& title) override;
+  bool IsWindowVisible() const override;
+  void HideWindow() override;
+  void BringToFront() override;
+  bool IsShiftDown() const override;
+  std::optional<std::string> AskGroupName() override;
+
+  // Runs a command through the logic's rules; true when it was the view's.
+  bool RunCommand(int id);
+  // Takes in dropped objects as new items of the shown group.
+  bool TakeDrop(std::span<const DroppedObject> objects);
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled);
+  void ShowItemMenu(POINT screenPoint);
+
+  HWND m_frame;
+  HWND m_list = nullptr;
+  std::function<void()> m_commandsChanged;
+  MigemoDictionary m_dictionary;
+  std::unique_ptr<LauncherView> m_logic;
+  std::unique_ptr<Win32ImageList> m_imageList;
+  HIMAGELIST m_noImageList = nullptr;  // never given an image: rows show none
+  TrayIcon m_tray;
+  DropTarget* m_dropTarget = nullptr;
+};

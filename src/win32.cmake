@@ -1,0 +1,43 @@
+# The Windows program: the same core under a native Win32 front end, beside the Qt one
+# (app/win32, frame/win32, tray/win32, view/win32 over platform/windows).
+#   vostek_win32   everything but the entry point, so that the test build reuses it
+#   vostek.exe     the program; vostek-<version>-windows.zip the portable folder
+
+file(GLOB VOSTEK_WIN32_SOURCES CONFIGURE_DEPENDS
+  platform/windows/*.cpp app/win32/*.cpp frame/win32/*.cpp tray/win32/*.cpp view/win32/*.cpp)
+list(FILTER VOSTEK_WIN32_SOURCES EXCLUDE REGEX
+  "/(platform/windows/(wide_text|system_error)|app/win32/main)\\.cpp$")
+add_library(vostek_win32 STATIC ${VOSTEK_WIN32_SOURCES}
+  frame/command_router.cpp view/desktop_item_shell.cpp)
+target_link_libraries(vostek_win32 PUBLIC vostek_core comctl32 shell32 shlwapi ole32 oleaut32 uuid)
+
+set(VOSTEK_WIN32_IMAGES ${CMAKE_BINARY_DIR}/images CACHE INTERNAL "The images of the resources")
+file(GLOB VOSTEK_SVG_ICONS ${PROJECT_SOURCE_DIR}/resources/icons/*.svg)
+add_custom_command(
+  OUTPUT ${VOSTEK_WIN32_IMAGES}/toolbar.bmp ${VOSTEK_WIN32_IMAGES}/vostek.ico
+  COMMAND ${PROJECT_SOURCE_DIR}/scripts/make-windows-images ${PROJECT_SOURCE_DIR}/resources/icons
+          ${VOSTEK_WIN32_IMAGES}
+  DEPENDS ${VOSTEK_SVG_ICONS} ${PROJECT_SOURCE_DIR}/scripts/make-windows-images)
+set(VOSTEK_RC ${PROJECT_SOURCE_DIR}/resources/win32/vostek.rc CACHE INTERNAL "The resources")
+set_source_files_properties(${VOSTEK_RC} PROPERTIES OBJECT_DEPENDS
+  "${VOSTEK_WIN32_IMAGES}/toolbar.bmp;${VOSTEK_WIN32_IMAGES}/vostek.ico;${PROJECT_SOURCE_DIR}/resources/win32/vostek.manifest")
+
+add_executable(vostek WIN32 app/win32/main.cpp ${VOSTEK_RC})
+target_include_directories(vostek PRIVATE ${VOSTEK_WIN32_IMAGES})
+target_link_libraries(vostek PRIVATE vostek_win32)
+target_link_options(vostek PRIVATE -municode)
+set_target_properties(vostek PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The portable folder: the program and the dictionary beside it, zipped.
+set(VOSTEK_PORTABLE ${CMAKE_BINARY_DIR}/portable/vostek)
+set(VOSTEK_ZIP ${CMAKE_BINARY_DIR}/vostek-${PROJECT_VERSION}-windows.zip)
+file(GLOB VOSTEK_DICTIONARY /usr/share/cmigemo/utf-8/*)
+add_custom_command(
+  OUTPUT ${VOSTEK_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${VOSTEK_PORTABLE} ${VOSTEK_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VOSTEK_PORTABLE}/dict
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vostek> ${VOSTEK_PORTABLE}/
+  COMMAND ${CMAKE_COMMAND} -E copy ${VOSTEK_DICTIONARY} ${VOSTEK_PORTABLE}/dict/
+  COMMAND cd ${CMAKE_BINARY_DIR}/portable && zip -q -r ${VOSTEK_ZIP} vostek
+  DEPENDS vostek ${VOSTEK_DICTIONARY})
+add_custom_target(portable_zip ALL DEPENDS ${VOSTEK_ZIP})
