@@ -15,3 +15,17 @@ target_compile_definitions(core_tests PRIVATE
   VOSTEK_SOURCE_DIR="${PROJECT_SOURCE_DIR}" VOSTEK_BINARY_DIR="${CMAKE_BINARY_DIR}")
 # One process for the whole suite: Wine's start-up would dominate one per case.
 add_test(NAME core_tests COMMAND core_tests --gtest_brief=1)
+
+# The program with a probe the end-to-end run reads, and that run itself.
+add_executable(vostek_probe WIN32 ${PROJECT_SOURCE_DIR}/src/app/win32/main.cpp
+  app/win32/program_probe.cpp ${VOSTEK_RC})
+target_include_directories(vostek_probe PRIVATE ${VOSTEK_WIN32_IMAGES})
+target_link_libraries(vostek_probe PRIVATE vostek_win32)
+target_link_options(vostek_probe PRIVATE -municode)
+add_dependencies(vostek_probe vostek)  # the images the resources take
+
+find_program(PYTHON3 python3 REQUIRED)
+add_test(NAME program_under_wine
+         COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/app/win32/program_under_wine.py)
+set_tests_properties(program_under_wine PROPERTIES LABELS e2e TIMEOUT 300 ENVIRONMENT
+  "VOSTEK_PROBE_EXE=$<TARGET_FILE:vostek_probe>;VOSTEK_WINE_RUN=${PROJECT_SOURCE_DIR}/scripts/wine-run;PYTHONDONTWRITEBYTECODE=1")

@@ -1,0 +1,169 @@
+"""The Windows program end to end, under Wine on its own Xvfb: started in a scratch folder
+with two files taken in as dropped, the tray icon shows the window, a romaji search
+narrows the rows, Enter launches a batch file that logs its run, the hot-key shows the
+window again and Esc hides it, the tray menu ends the program, and the items.vkd it wrote at exit decodes to what happened. The rows are read
+from the probe of the test build (vostek_probe.exe)."""
+
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
+from e2e_harness import (DICTIONARY, TIME_MARK, WorkArea, XSession,  # noqa: E402
+                         wait_for, wait_until)
+
+EXE = os.environ["VOSTEK_PROBE_EXE"]
+WINE_RUN = os.environ["VOSTEK_WINE_RUN"]
+# A prefix of the run's own, kept between runs: setting one up takes Wine a while.
+PREFIX = os.path.join(os.path.dirname(EXE), "wine-e2e")
+
+
+def windows_path(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+def read_probe(path):
+    state = {"visible": None, "title": None, "rows": []}
+    try:
+        with open(path, encoding="utf-8") as file:
+            for line in file.read().splitlines():
+                key, _, value = line.partition(" ")
+                if key == "row":
+                    state["rows"].append(value)
+                else:
+                    state[key] = value
+    except OSError:
+        pass
+    return state
+
+
+def decode_collection(data):
+    """Group names and items (name, count, time, group, order, ID-list size)."""
+    at = 0
+
+    def take(size):
+        nonlocal at
+        chunk = data[at:at + size]
+        assert len(chunk) == size, "items.vkd ends early"
+        at += size
+        return chunk
+
+    def string():
+        length = take(1)[0]
+        if length == 0xFF:
+            length = struct.unpack("<H", take(2))[0]
+        return take(length).decode("utf-8")
+
+    groups = [string() for _ in range(struct.unpack("<H", take(2))[0])]
+    items = []
+    for index in range(struct.unpack("<H", take(2))[0]):
+        tag = struct.unpack("<H", take(2))[0]
+        if tag == 0xFFFF:
+            take(4)
+            take(struct.unpack("<H", data[at - 2:at])[0])  # the class name
+        name = string()
+        count, mark = struct.unpack("<II", take(8))
+        assert mark == TIME_MARK
+        when, group, order, size = struct.unpack("<qiII", take(20))
+        take(size)
+        items.append((name, count, when, group, order, size))
+    assert at == len(data), "bytes after the collection"
+    return groups, items
+
+
+def tray_icon(session):
+    """The centre of the program's icon, which Wine's tray docks into the tray host."""
+    found = session.tool("xdotool", "search", "--classname", "explorer.exe", check=False)
+    for window in (int(line) for line in found.split()):
+        x, y, width, height = session.geometry(window)
+        if session.parent(window) != session.root and width > 1 and height > 1:
+            return x + width // 2, y + height // 2
+    return None
+
+
+def main():
+    area = WorkArea()
+    session = XSession(area)
+    program = area.folder("program")
+    try:
+        shutil.copy(EXE, os.path.join(program, "vostek.exe"))
+        shutil.copytree(DICTIONARY, os.path.join(program, "dict"))
+        files = area.folder("files")
+        log = os.path.join(area.root, "launched.log")
+        batch = os.path.join(files, "kaeru.bat")
+        area.write(batch, "@echo launched>>%s\r\n" % windows_path(log))
+        kana = os.path.join(files, "さしすせそ.txt")
+        area.write(kana, "kana")
+        probe = os.path.join(area.root, "probe.txt")
+        env = dict(session.env, WINEPREFIX=PREFIX, VOSTEK_PROBE=windows_path(probe))
+        vostek = session.start([WINE_RUN, "vostek.exe", "--add", windows_path(batch),
+                                "--add", windows_path(kana)], env=env, cwd=program)
+
+        def rows():
+            return read_probe(probe)["rows"]
+
+        wait_for("the two files taken in", lambda: len(rows()) == 2, 120,
+                 lambda: str(read_probe(probe)) + session.diagnostics())
+        names = rows()
+        assert names[0].startswith("kaeru") and names[1].startswith("さしすせそ"), names
+        assert read_probe(probe)["visible"] == "0"
+
+        icon = wait_for("the tray icon", lambda: tray_icon(session), 60)
+        session.move_pointer(*icon)
+        session.tool("xdotool", "click", "--repeat", "2", "--delay", "80", "1")
+        wait_for("the window shown by the tray icon",
+                 lambda: read_probe(probe)["visible"] == "1", 30, lambda: str(read_probe(probe)))
+
+        session.type("sa")
+        wait_for("the search for SA", lambda: read_probe(probe)["title"] == "ALL > [SA]" and
+                 [n[:5] for n in rows()] == ["さしすせそ"], 30, lambda: str(read_probe(probe)))
+        session.key("BackSpace")
+        wait_for("the search cleared", lambda: len(rows()) == 2, 30)
+        session.type("ka")
+        # Row 0 is selected after every refresh: Enter launches the batch file alone.
+        wait_for("the search for KA", lambda: read_probe(probe)["title"] == "ALL > [KA]" and
+                 rows()[:1] == [names[0]], 30, lambda: str(read_probe(probe)))
+        session.key("Return")
+        wait_for("the batch file's log", lambda: os.path.exists(log), 30)
+        wait_for("the window hidden after the launch",
+                 lambda: read_probe(probe)["visible"] == "0", 30)
+
+        session.key("alt+space")
+        wait_for("the window shown by the hot-key",
+                 lambda: read_probe(probe)["visible"] == "1", 10, lambda: str(read_probe(probe)))
+        session.key("Escape")
+        wait_for("the window hidden by Esc", lambda: read_probe(probe)["visible"] == "0", 30)
+        # 終了(&X) of the tray menu, once the menu has had time to open.
+        for _ in range(3):
+            session.move_pointer(*icon)
+            session.tool("xdotool", "click", "3")
+            time.sleep(1.5)
+            session.key("x")
+            if wait_until(lambda: vostek.poll() is not None, 20):
+                break
+        wait_for("the program's exit", lambda: vostek.poll() is not None, 20,
+                 session.diagnostics)
+
+        groups, items = decode_collection(area.read(os.path.join(program, "items.vkd")))
+        assert groups == ["グループ0"], groups
+        by_name = {item[0][:5]: item for item in items}
+        _, count, when, group, order, size = by_name["kaeru"]
+        assert (count, group, size > 2) == (1, 0, True) and when > 0, by_name
+        _, count, when, group, order, size = by_name["さしすせそ"]
+        assert (count, when, group, size > 2) == (0, 0, 0, True), by_name
+        assert sorted(item[4] for item in items) == [0, 1], items
+        with open(os.path.join(program, "setting.ini"), encoding="utf-8") as settings:
+            assert "help_start=1" in settings.read()
+    finally:
+        subprocess.run([shutil.which("wineserver") or "wineserver", "-k"],
+                       env=dict(os.environ, WINEPREFIX=PREFIX), check=False)
+        session.close()
+        area.cleanup()
+    print("program_under_wine: passed")
+
+
+if __name__ == "__main__":
+    main()
