@@ -89,7 +89,9 @@ void CvostekView::OnInitialUpdate() {
     icon.nativeIcon = SmallIconOf(item->GetPidl());
     item->SetIcon(m_imageList->AddIcon(icon));
   }
-  m_dictionary.Open();
+  // Relative to the program's folder, the current one: the library opens files by
+  // narrow names, which need not hold the folder's own name.
+  m_dictionary.OpenIn(".");
 }
 
 void CvostekView::SyncImageList() {
