@@ -24,7 +24,7 @@ class PerfHarnessTest(unittest.TestCase):
                           [" 0 ", " popular "], [" 50 ", " popular "]])
         for row in rows:
             cells = row.split("|")[3:-1]
-            self.assertEqual(len(cells), 6, row)
+            self.assertEqual(len(cells), 7, row)
             for cell in cells:
                 self.assertRegex(cell, r"^ \d+\.\d \(\d+\.\d\dx", row)
 
