@@ -25,4 +25,7 @@ if(VOSTEK_TESTS)
   set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  foreach(library gtest gtest_main gmock gmock_main)
+    target_compile_options(${library} PRIVATE -w)  # not ours to clean up either
+  endforeach()
 endif()

@@ -204,11 +204,14 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       OnSize();
       return 0;
-    case WM_ACTIVATEAPP:
+    case WM_ACTIVATEAPP: {
+      const LRESULT result = ::DefWindowProcW(m_frame, message, wParam, lParam);
       if (wParam == FALSE && m_view) {
         m_view->Logic().OnActivateApp(false);
+        m_toolbarStale = true;
       }
-      return 0;
+      return result;
+    }
     case WM_CLOSE:  // Alt+F4 arrives as the exit command; the caption has no close box
       m_exit();
       return 0;
