@@ -10,7 +10,7 @@ list(FILTER TEST_SUPPORT EXCLUDE REGEX "/(scoped_env|scoped_file_size_limit)\\.c
 
 add_executable(core_tests ${WINDOWS_CORE_TESTS} ${TEST_SUPPORT})
 target_include_directories(core_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(core_tests PRIVATE vostek_core GTest::gtest_main GTest::gmock)
+target_link_libraries(core_tests PRIVATE vostek_core PkgConfig::PCRE2 GTest::gtest_main GTest::gmock)
 target_compile_definitions(core_tests PRIVATE
   VOSTEK_SOURCE_DIR="${PROJECT_SOURCE_DIR}" VOSTEK_BINARY_DIR="${CMAKE_BINARY_DIR}")
 # One process for the whole suite: Wine's start-up would dominate one per case.

@@ -17,11 +17,11 @@ bool ContainsAtCharacterStart(std::string_view text, const std::vector<bool>& st
 
 }  // namespace
 
-bool MatchesAnyLiteral(std::string_view upperName, std::span<const std::string> literals,
+bool MatchesAnyLiteral(std::string_view name, std::span<const std::string> literals,
                        TextEncoding encoding) {
-  const std::vector<bool> starts = CharacterStarts(upperName, encoding);
+  const std::vector<bool> starts = CharacterStarts(name, encoding);
   for (const std::string& literal : literals) {
-    if (ContainsAtCharacterStart(upperName, starts, literal)) {
+    if (ContainsAtCharacterStart(name, starts, literal)) {
       return true;
     }
   }

@@ -13,14 +13,6 @@ bool StartsOnlyAtBoundaries(std::string_view literal, TextEncoding encoding) {
   return encoding == TextEncoding::kUtf8 && (first < 0x80 || first > 0xBF);
 }
 
-// In UTF-8 every byte a to z is a character of its own and is upper-cased, so the
-// input never holds one: a literal containing one can never match.
-bool CanEverMatch(std::string_view literal, TextEncoding encoding) {
-  return encoding == TextEncoding::kShiftJis ||
-         std::none_of(literal.begin(), literal.end(),
-                      [](char byte) { return byte >= 'a' && byte <= 'z'; });
-}
-
 }  // namespace
 
 // Builds the trie of the literals, then completes it breadth first into the automaton.
@@ -57,12 +49,6 @@ struct LiteralMatcher::Builder {
     for (std::size_t byte = 0; byte < used.size(); ++byte) {
       if (used[byte]) {
         matcher.m_byteClass[byte] = classCount++;
-      }
-    }
-    if (matcher.m_encoding == TextEncoding::kUtf8) {
-      for (char letter = 'a'; letter <= 'z'; ++letter) {
-        const auto upper = static_cast<unsigned char>(letter - 'a' + 'A');
-        matcher.m_byteClass[static_cast<unsigned char>(letter)] = matcher.m_byteClass[upper];
       }
     }
   }
@@ -199,9 +185,7 @@ LiteralMatcher::LiteralMatcher(std::span<const std::string_view> literals, TextE
       m_matchesEverything = true;
       return;
     }
-    if (CanEverMatch(literal, encoding)) {
-      useful.emplace_back(literal);
-    }
+    useful.emplace_back(literal);
   }
   if (useful.empty()) {
     return;
@@ -230,9 +214,8 @@ bool LiteralMatcher::Matches(std::string_view name) const {
   if (m_encoding == TextEncoding::kUtf8) {
     return Run(name, nullptr);
   }
-  const std::string upper = UpperCaseName(name, m_encoding);
-  const std::vector<bool> starts = CharacterStarts(upper, m_encoding);
-  return Run(upper, &starts);
+  const std::vector<bool> starts = CharacterStarts(name, m_encoding);
+  return Run(name, &starts);
 }
 
 bool LiteralMatcher::Run(std::string_view input, const std::vector<bool>* characterStarts) const {

@@ -10,10 +10,9 @@
 
 #include "search/text_encoding.h"
 
-// Answers MatchesAnyLiteral(UpperCaseName(name), literals) for many names in one pass
-// over each name's bytes: the literals are compiled once into a deterministic
-// Aho-Corasick automaton, and the upper-casing is folded into its input, so no copy of
-// the name is made (in UTF-8). Built once per refresh; immutable afterwards.
+// Answers MatchesAnyLiteral(name, literals) for many names in one pass over each name's
+// bytes: the literals are compiled once into a deterministic Aho-Corasick automaton.
+// Built once per refresh; immutable afterwards.
 class LiteralMatcher {
  public:
   explicit LiteralMatcher(std::span<const std::string> literals,
@@ -21,8 +20,7 @@ class LiteralMatcher {
   explicit LiteralMatcher(std::span<const std::string_view> literals,
                           TextEncoding encoding = kNativeTextEncoding);
 
-  // True when the upper-cased form of `name` contains one of the literals at a
-  // character boundary.
+  // True when `name` contains one of the literals at a character boundary.
   bool Matches(std::string_view name) const;
 
   // The empty literal is among them: every name matches.

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "search/literal_matcher.h"
+#include "search/text_fold.h"
 
 namespace {
 
@@ -89,16 +90,15 @@ NameIndex::NameIndex(std::span<const std::string_view> names, TextEncoding encod
   PostingCounter counter;
   std::vector<std::size_t> occurrenceEnds;
   occurrenceEnds.reserve(names.size());
-  std::string upper;
   for (std::size_t position = 0; position < names.size(); ++position) {
     m_nameStarts.push_back(m_names.size());
-    m_names.append(names[position]);
+    m_names.append(FoldName(names[position], encoding));
     const auto name = static_cast<std::uint32_t>(position);
-    upper = UpperCaseName(names[position], encoding);
+    const std::string_view folded = std::string_view(m_names).substr(m_nameStarts.back());
     std::uint32_t previous = 0;
-    for (std::size_t at = 0; at < upper.size();) {
-      const std::size_t length = CharacterLength(upper, at, encoding);
-      const std::uint32_t key = CharacterKey(upper, at, length);
+    for (std::size_t at = 0; at < folded.size();) {
+      const std::size_t length = CharacterLength(folded, at, encoding);
+      const std::uint32_t key = CharacterKey(folded, at, length);
       counter.Note(m_characterKeys, key, name);
       if (at != 0) {
         counter.Note(m_pairKeys, PairKey(previous, key), name);
@@ -124,7 +124,7 @@ NameIndex::NameIndex(std::span<const std::string_view> names, TextEncoding encod
   }
 }
 
-std::string_view NameIndex::Name(std::size_t position) const {
+std::string_view NameIndex::FoldedName(std::size_t position) const {
   return std::string_view(m_names).substr(m_nameStarts[position],
                                           m_nameStarts[position + 1] - m_nameStarts[position]);
 }
@@ -214,7 +214,7 @@ NameMatches NameIndex::Search(std::span<const std::string> literals) const {
          bits &= bits - 1) {
       const std::size_t position =
           word * kWordBits + static_cast<std::size_t>(std::countr_zero(bits));
-      if (matcher.Matches(Name(position))) {
+      if (matcher.Matches(FoldedName(position))) {
         kept.Add(position);
       }
     }

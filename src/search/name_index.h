@@ -24,22 +24,24 @@ class NameMatches {
  private:
   friend class NameIndex;
 
-  void Add(std::size_t position) { m_words[position / 64] |= std::uint64_t{1} << (position % 64); }
   void AddAll();
+
+ public:
+  void Add(std::size_t position) { m_words[position / 64] |= std::uint64_t{1} << (position % 64); }
 
   std::size_t m_count = 0;
   std::vector<std::uint64_t> m_words;
 };
 
-// The upper-cased names of a collection, indexed by the characters they hold, so that a
+// The folded names (FoldName) of a collection, indexed by the characters they hold, so that a
 // search looks only at names that can contain one of its literals. For every character
 // start of every name it records the character there and the pair of characters that
 // starts there. A literal whose first characters are complete is only sought in the
 // names holding its rarest pair (or its only character); every name so found is then
 // tested with a LiteralMatcher, unless the literal is that pair or character itself.
-// The answers are exactly those of MatchesAnyLiteral over the upper-cased names. The
-// index copies the names: it answers for the names it was built from, however they
-// change afterwards.
+// The answers are exactly those of MatchesAnyLiteral over the folded names, so the
+// literals are to be folded alike. The index keeps its own folded copy of the names: it
+// answers for the names it was built from, however they change afterwards.
 class NameIndex {
  public:
   explicit NameIndex(std::span<const std::string_view> names = {},
@@ -47,13 +49,24 @@ class NameIndex {
 
   std::size_t size() const { return m_nameStarts.size() - 1; }
 
-  // Which names contain one of `literals` at a character start, once upper-cased.
+  // Which names contain one of `literals` at a character start, once folded.
   NameMatches Search(std::span<const std::string> literals) const;
+
+  // Adds to `kept` the names not in it yet whose folded form passes `test`.
+  template <class Test>
+  void KeepMatching(NameMatches& kept, const Test& test) const {
+    for (std::size_t position = 0; position < size(); ++position) {
+      if (!kept.Contains(position) && test(FoldedName(position))) {
+        kept.Add(position);
+      }
+    }
+  }
+
+  std::string_view FoldedName(std::size_t position) const;
 
  private:
   using Postings = std::span<const std::uint32_t>;
 
-  std::string_view Name(std::size_t position) const;
   Postings PostingsOf(const std::unordered_map<std::uint64_t, std::uint32_t>& keys,
                       std::uint64_t key) const;
   // The posting list to look for `literal` in, and whether every name in it holds the
@@ -62,7 +75,7 @@ class NameIndex {
   bool Narrow(std::string_view literal, Postings& postings, bool& sure) const;
 
   TextEncoding m_encoding;
-  std::string m_names;                    // every name as given, back to back
+  std::string m_names;                    // every name folded, back to back
   std::vector<std::size_t> m_nameStarts;  // where each name starts, then the end
   // Key -> its posting list's number. A character is its bytes read as a big-endian
   // number (the lead byte tells its length, so no two characters share a number); a

@@ -1,117 +1,332 @@
 #include "search/pattern_expansion.h"
 
-#include <cstddef>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
-// The level texts of depths 1 to depth, kept end to end so that the prefix is always at
-// hand: level d is the part of `prefix` from levelStarts[d - 1] on, up to the start of
-// level d + 1. Only the deepest level ever changes, and a level is always empty when
-// its depth is entered, so a stack of start offsets is all the bookkeeping needed.
-// Text at depth 0 or below never reaches a prefix and is not kept.
-class ExpansionState {
+using Strings = std::vector<std::string>;
+
+// Nesting deeper than any answer has is refused, so that the recursion stays shallow.
+constexpr int kMaxDepth = 64;
+// Ranges wider than this are left to the engine rather than spelled out.
+constexpr char32_t kMaxRangeWidth = 4096;
+
+bool IsAsciiAlphanumeric(unsigned char byte) {
+  return (byte >= '0' && byte <= '9') || (byte >= 'a' && byte <= 'z') ||
+         (byte >= 'A' && byte <= 'Z');
+}
+
+std::size_t Bytes(const Strings& strings) {
+  std::size_t bytes = 0;
+  for (const std::string& string : strings) {
+    bytes += string.size();
+  }
+  return bytes;
+}
+
+std::optional<char32_t> DecodeUtf8(std::string_view character) {
+  const auto at = [&](std::size_t index) {
+    return static_cast<char32_t>(static_cast<unsigned char>(character[index]));
+  };
+  switch (character.size()) {
+    case 1:
+      return at(0) < 0x80 ? std::optional<char32_t>(at(0)) : std::nullopt;
+    case 2:
+      return ((at(0) & 0x1F) << 6) | (at(1) & 0x3F);
+    case 3:
+      return ((at(0) & 0x0F) << 12) | ((at(1) & 0x3F) << 6) | (at(2) & 0x3F);
+    default:
+      return ((at(0) & 0x07) << 18) | ((at(1) & 0x3F) << 12) | ((at(2) & 0x3F) << 6) |
+             (at(3) & 0x3F);
+  }
+}
+
+std::string EncodeUtf8(char32_t code) {
+  std::string out;
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+  return out;
+}
+
+// A recursive-descent reading of the expression with the grammar of PCRE2 (UTF mode,
+// default options) for the constructs that denote finite sets; every method returns
+// false at anything else.
+class Expansion {
  public:
-  explicit ExpansionState(std::vector<std::string>& literals) : m_literals(literals) {}
+  Expansion(std::string_view text, TextEncoding encoding, std::size_t byteLimit)
+      : m_text(text), m_encoding(encoding), m_byteLimit(byteLimit) {}
 
-  void OpenGroup() {
-    if (m_depth >= 0) {
-      m_levelStarts.push_back(m_prefix.size());
-    }
-    ++m_depth;
-    m_fresh = true;
-    m_emitted = false;
-  }
-
-  void CloseGroup() {
-    EmitPrefixUnlessEmitted();
-    ClearLevel();
-    if (m_depth > 0) {
-      m_levelStarts.pop_back();
-    }
-    --m_depth;
-  }
-
-  void NextAlternative() {
-    EmitPrefixUnlessEmitted();
-    ClearLevel();
-    m_fresh = true;
-    m_emitted = false;
-  }
-
-  void OpenClass() { m_inClass = true; }
-  void CloseClass() { m_inClass = false; }
-
-  void Text(std::string_view token) {
-    if (m_inClass) {
-      std::string literal = m_prefix;
-      literal += token;
-      m_literals.push_back(std::move(literal));
-      m_emitted = true;
-      return;
-    }
-    if (m_fresh) {
-      ClearLevel();
-      m_fresh = false;
-    }
-    if (m_depth > 0) {
-      m_prefix += token;
-    }
-  }
+  bool Run(Strings& out) { return Alternation(0, out) && AtEnd(); }
 
  private:
-  void EmitPrefixUnlessEmitted() {
-    if (!m_emitted) {
-      m_literals.push_back(m_prefix);
+  bool AtEnd() const { return m_position == m_text.size(); }
+  bool Peek(char byte) const { return !AtEnd() && m_text[m_position] == byte; }
+  bool PeekAt(std::size_t offset, char byte) const {
+    return m_position + offset < m_text.size() && m_text[m_position + offset] == byte;
+  }
+
+  std::string_view Token() const {
+    return m_text.substr(m_position, CharacterLength(m_text, m_position, m_encoding));
+  }
+
+  // "{n}", "{n,}" or "{n,m}" at the current position.
+  bool AtCountedRepeat() const {
+    std::size_t at = m_position + 1;
+    const auto digits = [&] {
+      const std::size_t start = at;
+      while (at < m_text.size() && m_text[at] >= '0' && m_text[at] <= '9') {
+        ++at;
+      }
+      return at > start;
+    };
+    if (!Peek('{') || !digits()) {
+      return false;
+    }
+    if (at < m_text.size() && m_text[at] == ',') {
+      ++at;
+      digits();
+    }
+    return at < m_text.size() && m_text[at] == '}';
+  }
+
+  bool AtQuantifier() const { return Peek('*') || Peek('+') || Peek('?') || AtCountedRepeat(); }
+
+  bool Alternation(int depth, Strings& out) {
+    for (;;) {
+      Strings sequence;
+      if (!Sequence(depth, sequence)) {
+        return false;
+      }
+      if (out.empty()) {
+        out = std::move(sequence);
+      } else {
+        m_bytes += Bytes(sequence);
+        if (m_bytes > m_byteLimit) {
+          return false;
+        }
+        out.insert(out.end(), std::make_move_iterator(sequence.begin()),
+                   std::make_move_iterator(sequence.end()));
+      }
+      if (!Peek('|')) {
+        return true;
+      }
+      ++m_position;
     }
   }
 
-  void ClearLevel() {
-    if (m_depth > 0) {
-      m_prefix.resize(m_levelStarts.back());
+  bool Sequence(int depth, Strings& out) {
+    out.assign(1, std::string());
+    while (!AtEnd() && !Peek('|') && !Peek(')')) {
+      Strings item;
+      if (!Item(depth, item)) {
+        return false;
+      }
+      if (Peek('?')) {
+        ++m_position;
+        item.emplace_back();
+      }
+      // Lazy, possessive and further repeats are not spelled out.
+      if (AtQuantifier()) {
+        return false;
+      }
+      if (!Concatenate(out, item)) {
+        return false;
+      }
     }
+    return true;
   }
 
-  std::vector<std::string>& m_literals;
-  std::string m_prefix;
-  std::vector<std::size_t> m_levelStarts;
-  long long m_depth = 0;
-  bool m_inClass = false;
-  bool m_emitted = false;
-  bool m_fresh = true;
+  bool Concatenate(Strings& out, const Strings& item) {
+    if (item.size() == 1) {
+      for (std::string& string : out) {
+        string += item.front();
+      }
+      return Bytes(out) <= m_byteLimit;
+    }
+    const std::size_t outBytes = Bytes(out);
+    const std::size_t itemBytes = Bytes(item);
+    if (outBytes * item.size() + itemBytes * out.size() > m_byteLimit) {
+      return false;
+    }
+    Strings product;
+    product.reserve(out.size() * item.size());
+    for (const std::string& head : out) {
+      for (const std::string& tail : item) {
+        product.push_back(head + tail);
+      }
+    }
+    out = std::move(product);
+    return true;
+  }
+
+  bool Item(int depth, Strings& out) {
+    const std::string_view token = Token();
+    m_position += token.size();
+    if (token.size() > 1) {
+      out.emplace_back(token);
+      return true;
+    }
+    switch (token[0]) {
+      case '(':
+        if (depth == kMaxDepth || Peek('?') || Peek('*')) {
+          return false;
+        }
+        if (!Alternation(depth + 1, out) || !Peek(')')) {
+          return false;
+        }
+        ++m_position;
+        return true;
+      case '[':
+        return Class(out);
+      case '\\':
+        return Escaped(out);
+      case '.':
+      case '^':
+      case '$':
+      case '*':
+      case '+':
+      case '?':
+        return false;
+      case '{':
+        m_position -= 1;
+        if (AtCountedRepeat()) {
+          return false;
+        }
+        m_position += 1;
+        break;
+      default:
+        break;
+    }
+    out.emplace_back(token);
+    return true;
+  }
+
+  // After a backslash: ASCII punctuation and any character beyond ASCII stand for
+  // themselves; a letter or digit is one of the engine's special escapes.
+  bool Escaped(Strings& out) {
+    std::string character;
+    if (!EscapedCharacter(character)) {
+      return false;
+    }
+    out.push_back(std::move(character));
+    return true;
+  }
+
+  bool EscapedCharacter(std::string& character) {
+    if (AtEnd()) {
+      return false;
+    }
+    const std::string_view token = Token();
+    if (token.size() == 1 && IsAsciiAlphanumeric(static_cast<unsigned char>(token[0]))) {
+      return false;
+    }
+    m_position += token.size();
+    character = token;
+    return true;
+  }
+
+  // One member of a class, plain or escaped; false at a POSIX class or a special escape.
+  bool ClassMember(std::string& character) {
+    const std::string_view token = Token();
+    m_position += token.size();
+    if (token == "\\") {
+      return EscapedCharacter(character);
+    }
+    if (token == "[" && (Peek(':') || Peek('.') || Peek('='))) {
+      return false;
+    }
+    character = token;
+    return true;
+  }
+
+  bool Class(Strings& out) {
+    if (Peek('^')) {
+      return false;
+    }
+    Strings members;
+    for (bool first = true;; first = false) {
+      if (AtEnd()) {
+        return false;
+      }
+      if (Peek(']') && !first) {
+        ++m_position;
+        break;
+      }
+      std::string low;
+      if (!ClassMember(low)) {
+        return false;
+      }
+      if (Peek('-') && m_position + 1 < m_text.size() && !PeekAt(1, ']')) {
+        ++m_position;
+        std::string high;
+        if (!ClassMember(high) || !AddRange(low, high, members)) {
+          return false;
+        }
+        // What a "-" right after a range means is left to the engine.
+        if (Peek('-') && !PeekAt(1, ']')) {
+          return false;
+        }
+        continue;
+      }
+      members.push_back(std::move(low));
+    }
+    std::sort(members.begin(), members.end());
+    members.erase(std::unique(members.begin(), members.end()), members.end());
+    m_bytes += Bytes(members);
+    if (m_bytes > m_byteLimit) {
+      return false;
+    }
+    out = std::move(members);
+    return true;
+  }
+
+  bool AddRange(const std::string& low, const std::string& high, Strings& members) const {
+    if (m_encoding != TextEncoding::kUtf8) {
+      return false;
+    }
+    const std::optional<char32_t> first = DecodeUtf8(low);
+    const std::optional<char32_t> last = DecodeUtf8(high);
+    if (!first || !last || *first > *last || *last - *first > kMaxRangeWidth) {
+      return false;
+    }
+    for (char32_t code = *first; code <= *last; ++code) {
+      if (code < 0xD800 || code > 0xDFFF) {
+        members.push_back(EncodeUtf8(code));
+      }
+    }
+    return true;
+  }
+
+  std::string_view m_text;
+  TextEncoding m_encoding;
+  std::size_t m_byteLimit;
+  std::size_t m_position = 0;
+  std::size_t m_bytes = 0;  // spelled out so far, a rough guard against blow-up
 };
 
 }  // namespace
 
-void ExpandPattern(std::string_view expression, std::vector<std::string>& literals,
-                   TextEncoding encoding) {
-  ExpansionState state(literals);
-  for (std::size_t position = 0; position < expression.size();) {
-    const std::size_t length = CharacterLength(expression, position, encoding);
-    const std::string_view token = expression.substr(position, length);
-    position += length;
-    if (length > 1) {
-      state.Text(token);
-      continue;
-    }
-    switch (token[0]) {
-      case '(':
-        state.OpenGroup();
-        break;
-      case ')':
-        state.CloseGroup();
-        break;
-      case '[':
-        state.OpenClass();
-        break;
-      case ']':
-        state.CloseClass();
-        break;
-      case '|':
-        state.NextAlternative();
-        break;
-      default:
-        state.Text(token);
-        break;
-    }
+bool ExpandPattern(std::string_view expression, std::vector<std::string>& literals,
+                   TextEncoding encoding, std::size_t byteLimit) {
+  Strings expanded;
+  if (!Expansion(expression, encoding, byteLimit).Run(expanded)) {
+    return false;
   }
+  literals.insert(literals.end(), std::make_move_iterator(expanded.begin()),
+                  std::make_move_iterator(expanded.end()));
+  return true;
 }

@@ -1,16 +1,25 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "search/text_encoding.h"
 
-// Flattens the dictionary's regular expression into the literal alternatives it spells
-// out, appending them to `literals` in order. Only "(", ")", "[", "]" and "|" are
-// structural; everything else is text. Alternatives of a group carry the text of the
-// groups around them; a character class gives one literal per character; text outside
-// every group, and text after the last "|" or ")" of its group, gives nothing.
-// Unbalanced expressions are expanded by the same rules without error.
-void ExpandPattern(std::string_view expression, std::vector<std::string>& literals,
-                   TextEncoding encoding = kNativeTextEncoding);
+// The most bytes the literals of one expansion may take; an expression that spells out
+// more is left to the regular-expression engine.
+inline constexpr std::size_t kExpansionByteLimit = std::size_t{4} << 20;
+
+// Spells out the strings a regular expression matches, appending them to `literals`, when
+// they are a finite set: the expression uses only literal characters (escaped ASCII
+// punctuation among them), groups, alternation, character classes (with ranges) and "?".
+// The expression matches somewhere in a text exactly when one of the literals occurs
+// there at a character start. Returns false, leaving `literals` as it was, for any other
+// construct (".", "*", "+", counted repeats, anchors, escapes such as "\d", "(?"
+// groups, negated classes), for an expression a regular-expression engine rejects
+// (unbalanced parentheses or brackets, a quantifier with nothing to repeat), and when
+// the literals would take more than `byteLimit` bytes.
+bool ExpandPattern(std::string_view expression, std::vector<std::string>& literals,
+                   TextEncoding encoding = kNativeTextEncoding,
+                   std::size_t byteLimit = kExpansionByteLimit);

@@ -1,11 +1,16 @@
 #include "search/search_step.h"
 
+#include <memory>
 #include <numeric>
 
+#include "search/answer_normalization.h"
 #include "search/literal_matcher.h"
 #include "search/migemo_dictionary.h"
 #include "search/name_index.h"
 #include "search/pattern_expansion.h"
+#include "search/regex_filter.h"
+#include "search/romaji_readings.h"
+#include "search/text_fold.h"
 
 namespace {
 
@@ -15,6 +20,43 @@ std::vector<std::size_t> AllPositions(std::size_t count) {
   return positions;
 }
 
+// What one search text asks of the names: the literals of every answer that spells out
+// into a finite set of strings, and the engine for each answer that does not.
+struct SearchPlan {
+  std::vector<std::string> literals;
+  std::vector<std::unique_ptr<RegexFilter>> filters;
+
+  bool Matches(const LiteralMatcher& matcher, std::string_view folded) const {
+    if (matcher.Matches(folded)) {
+      return true;
+    }
+    for (const std::unique_ptr<RegexFilter>& filter : filters) {
+      if (filter->Matches(folded)) {
+        return true;
+      }
+    }
+    return false;
+  }
+};
+
+SearchPlan PlanSearch(MigemoDictionary& dictionary, const std::string& searchText) {
+  SearchPlan plan;
+  for (const std::string& reading : RomajiReadings(FoldName(searchText, kNativeTextEncoding))) {
+    const std::string& answer = dictionary.Query(reading);
+    if (answer.empty()) {
+      continue;
+    }
+    const std::string expression = NormalizeAnswer(answer);
+    if (!ExpandPattern(expression, plan.literals)) {
+      auto filter = std::make_unique<RegexFilter>(expression);
+      if (filter->Compiled()) {
+        plan.filters.push_back(std::move(filter));
+      }
+    }
+  }
+  return plan;
+}
+
 }  // namespace
 
 std::vector<std::size_t> SearchNames(MigemoDictionary& dictionary, const std::string& searchText,
@@ -22,18 +64,19 @@ std::vector<std::size_t> SearchNames(MigemoDictionary& dictionary, const std::st
   if (searchText.empty()) {
     return AllPositions(names.size());
   }
-  std::vector<std::string> literals;
-  ExpandPattern(dictionary.Query(searchText), literals);
-  const LiteralMatcher matcher(literals);
+  const SearchPlan plan = PlanSearch(dictionary, searchText);
+  const LiteralMatcher matcher(plan.literals);
   if (matcher.MatchesEverything()) {
     return AllPositions(names.size());
   }
   std::vector<std::size_t> kept;
-  if (matcher.MatchesNothing()) {
+  if (matcher.MatchesNothing() && plan.filters.empty()) {
     return kept;
   }
+  std::string folded;
   for (std::size_t position = 0; position < names.size(); ++position) {
-    if (matcher.Matches(names[position])) {
+    folded = FoldName(names[position], kNativeTextEncoding);
+    if (plan.Matches(matcher, folded)) {
       kept.push_back(position);
     }
   }
@@ -42,11 +85,13 @@ std::vector<std::size_t> SearchNames(MigemoDictionary& dictionary, const std::st
 
 NameMatches SearchIndexedNames(MigemoDictionary& dictionary, const std::string& searchText,
                                const NameIndex& index) {
-  std::vector<std::string> literals;
   if (searchText.empty()) {
-    literals.emplace_back();  // the empty literal: every name
-  } else {
-    ExpandPattern(dictionary.Query(searchText), literals);
+    return index.Search(std::vector<std::string>(1));  // the empty literal: every name
   }
-  return index.Search(literals);
+  const SearchPlan plan = PlanSearch(dictionary, searchText);
+  NameMatches kept = index.Search(plan.literals);
+  for (const std::unique_ptr<RegexFilter>& filter : plan.filters) {
+    index.KeepMatching(kept, [&](std::string_view folded) { return filter->Matches(folded); });
+  }
+  return kept;
 }

@@ -98,16 +98,3 @@ bool IsUtf8CharacterStart(std::string_view text, std::size_t position) {
   }
   return true;
 }
-
-std::string UpperCaseName(std::string_view name, TextEncoding encoding) {
-  std::string upper(name);
-  for (std::size_t position = 0; position < upper.size();) {
-    const std::size_t length = CharacterLength(upper, position, encoding);
-    char& byte = upper[position];
-    if (length == 1 && byte >= 'a' && byte <= 'z') {
-      byte = static_cast<char>(byte - 'a' + 'A');
-    }
-    position += length;
-  }
-  return upper;
-}

@@ -34,7 +34,3 @@ std::vector<bool> CharacterStarts(std::string_view text, TextEncoding encoding);
 // the few bytes before it: well-formed sequences never overlap, so only one that begins
 // at most three bytes earlier can cover it.
 bool IsUtf8CharacterStart(std::string_view text, std::size_t position);
-
-// Latin letters a to z become capitals; every other character, and every byte inside a
-// multibyte character, stays as it is.
-std::string UpperCaseName(std::string_view name, TextEncoding encoding);

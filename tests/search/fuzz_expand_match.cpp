@@ -1,7 +1,11 @@
-// Expands arbitrary bytes as a dictionary answer and matches arbitrary names against
-// the literals, in both encodings, checking that the one-pass matcher, the index of the
-// names and the direct literal-by-literal test always agree. Input: expression, then names,
-// separated by newline bytes.
+// Reads arbitrary bytes as a dictionary answer and arbitrary names, in both encodings:
+// the answer's normal form and its expansion never fail, the one-pass matcher, the index
+// of the names and the direct literal-by-literal test always agree, and wherever PCRE2
+// accepts an expression the expansion spells out, PCRE2 keeps the same names. Input:
+// expression, then names, separated by newline bytes.
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,11 +13,39 @@
 #include <string_view>
 #include <vector>
 
+#include "search/answer_normalization.h"
 #include "search/literal_match.h"
 #include "search/literal_matcher.h"
 #include "search/name_index.h"
 #include "search/pattern_expansion.h"
+#include "search/regex_filter.h"
 #include "search/text_encoding.h"
+#include "search/text_fold.h"
+
+namespace {
+
+// Whether PCRE2 compiles `expression`; if so, which of `names` it matches.
+bool Pcre2Matches(std::string_view expression, const std::vector<std::string_view>& names,
+                  std::vector<bool>& matches) {
+  int error = 0;
+  PCRE2_SIZE offset = 0;
+  pcre2_code* code =
+      pcre2_compile(reinterpret_cast<PCRE2_SPTR>(expression.data()), expression.size(),
+                    PCRE2_UTF | PCRE2_MATCH_INVALID_UTF, &error, &offset, nullptr);
+  if (code == nullptr) {
+    return false;
+  }
+  pcre2_match_data* data = pcre2_match_data_create(1, nullptr);
+  for (const std::string_view name : names) {
+    matches.push_back(pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(name.data()), name.size(), 0,
+                                  0, data, nullptr) >= 0);
+  }
+  pcre2_match_data_free(data);
+  pcre2_code_free(code);
+  return true;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
@@ -29,14 +61,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     names.push_back(rest);
   }
   for (const TextEncoding encoding : {TextEncoding::kUtf8, TextEncoding::kShiftJis}) {
+    const std::string normal = NormalizeAnswer(expression, encoding);
+    const RegexFilter filter(normal, encoding);
     std::vector<std::string> literals;
-    ExpandPattern(expression, literals, encoding);
+    if (!ExpandPattern(expression, literals, encoding, 1 << 16)) {
+      for (const std::string_view name : names) {
+        filter.Matches(FoldName(name, encoding));
+      }
+      continue;
+    }
     const LiteralMatcher matcher(literals, encoding);
     const NameMatches indexed = NameIndex(names, encoding).Search(literals);
+    std::vector<bool> pcre2;
+    const bool compared = encoding == TextEncoding::kUtf8 && Pcre2Matches(expression, names, pcre2);
     for (std::size_t position = 0; position < names.size(); ++position) {
-      const std::string_view name = names[position];
-      const bool expected = MatchesAnyLiteral(UpperCaseName(name, encoding), literals, encoding);
-      if (matcher.Matches(name) != expected || indexed.Contains(position) != expected) {
+      const std::string folded = FoldName(names[position], encoding);
+      const bool expected = MatchesAnyLiteral(folded, literals, encoding);
+      if (matcher.Matches(folded) != expected || indexed.Contains(position) != expected) {
+        std::abort();
+      }
+      if (compared && MatchesAnyLiteral(names[position], literals, encoding) != pcre2[position]) {
         std::abort();
       }
     }

@@ -11,9 +11,9 @@ namespace {
 
 using Literals = std::vector<std::string>;
 
-bool Matches(const std::string& upperName, const Literals& literals,
+bool Matches(const std::string& name, const Literals& literals,
              TextEncoding encoding = TextEncoding::kUtf8) {
-  return MatchesAnyLiteral(upperName, literals, encoding);
+  return MatchesAnyLiteral(name, literals, encoding);
 }
 
 TEST(MatchesAnyLiteral, FindsAnyLiteralAnywhereInTheName) {
@@ -31,9 +31,9 @@ TEST(MatchesAnyLiteral, TheEmptyLiteralKeepsEveryNameAndNoLiteralKeepsNone) {
   EXPECT_FALSE(Matches("", {"A"}));
 }
 
-TEST(MatchesAnyLiteral, TakesLiteralsAsTheyAreAgainstTheUpperCasedName) {
-  EXPECT_FALSE(Matches("REPORT.TXT", {"repo", "Repo"}));
-  EXPECT_TRUE(Matches("REPORT.TXT", {"repo", ".TXT"}));
+TEST(MatchesAnyLiteral, ComparesByteForByte) {
+  EXPECT_FALSE(Matches("report.txt", {"REPO", "Repo"}));
+  EXPECT_TRUE(Matches("report.txt", {"REPO", ".txt"}));
 }
 
 TEST(MatchesAnyLiteral, NeverStartsAMatchInsideAUtf8Character) {
@@ -55,22 +55,6 @@ TEST(MatchesAnyLiteral, NeverStartsAMatchInsideAShiftJisCharacter) {
   // 0x81 0x81 0x5B is 〃 followed by "[": the second 0x81 is a trail byte.
   EXPECT_FALSE(Matches("\x81\x81\x5B", {"\x81\x5B"}, sjis));
   EXPECT_TRUE(Matches("\x81\x81\x5B", {"["}, sjis));
-}
-
-TEST(UpperCaseName, CapitalisesLatinLettersOnly) {
-  EXPECT_EQ(UpperCaseName("Report_v2.txt", TextEncoding::kUtf8), "REPORT_V2.TXT");
-  EXPECT_EQ(UpperCaseName("東京ｒｅｐｏ.doc", TextEncoding::kUtf8), "東京ｒｅｐｏ.DOC");
-  EXPECT_EQ(UpperCaseName("a\xFF\xE3z", TextEncoding::kUtf8), "A\xFF\xE3Z");
-}
-
-TEST(UpperCaseName, LeavesShiftJisTrailBytesAlone) {
-  // 0x83 0x61 is a katakana whose second byte has the value of "a".
-  EXPECT_EQ(UpperCaseName("\x83\x61"
-                          "a",
-                          TextEncoding::kShiftJis),
-            "\x83\x61"
-            "A");
-  EXPECT_EQ(UpperCaseName("b\x81", TextEncoding::kShiftJis), "B\x81");
 }
 
 }  // namespace

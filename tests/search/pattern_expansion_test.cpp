@@ -2,80 +2,79 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "search/answer_normalization.h"
 
 namespace {
 
 using Literals = std::vector<std::string>;
 
-Literals Expand(const std::string& expression, TextEncoding encoding = TextEncoding::kUtf8) {
+// The literals in order, or nothing when the expansion refuses the expression.
+std::optional<Literals> Expand(const std::string& expression,
+                               TextEncoding encoding = TextEncoding::kUtf8) {
   Literals literals;
-  ExpandPattern(expression, literals, encoding);
+  if (!ExpandPattern(expression, literals, encoding)) {
+    EXPECT_TRUE(literals.empty()) << expression;
+    return std::nullopt;
+  }
   return literals;
 }
 
 struct Example {
   const char* expression;
-  Literals literals;
+  std::optional<Literals> literals;
 };
 
-TEST(ExpandPattern, GivesTheLiteralsOfEachExampleInOrder) {
+TEST(ExpandPattern, SpellsOutEveryStringTheExpressionMatches) {
   const Example examples[] = {
-      {"(a|b)c", {"a", "b"}},
-      {"[ab]c", {"a", "b"}},
-      {"(か|カ|KA)", {"か", "カ", "KA"}},
-      {"(か[きく]|さ)", {"かき", "かく", "さ"}},
-      {"(x[ab]y|z)", {"xa", "xb", "z"}},
-      {"(ab(c|d)e|f)", {"abc", "abd", "abe", "f"}},
-      {"(a(b|c)|d)", {"ab", "ac", "a", "d"}},
-      {"(a|b)(c|d)", {"a", "b", "c", "d"}},
-      {"abc", {}},
-      {"a|b", {""}},
-      {"()", {""}},
-      {"", {}},
+      {"(a|b)c", Literals{"ac", "bc"}},
+      {"[ab]c", Literals{"ac", "bc"}},
+      {"(か|カ|KA)", Literals{"か", "カ", "KA"}},
+      {"(か[きく]|さ)", Literals{"かき", "かく", "さ"}},
+      {"(x[ab]y|z)", Literals{"xay", "xby", "z"}},
+      {"(ab(c|d)e|f)", Literals{"abce", "abde", "f"}},
+      {"(a(b|c)|d)", Literals{"ab", "ac", "d"}},
+      {"(a|b)(c|d)", Literals{"ac", "ad", "bc", "bd"}},
+      {"ト(キョ|ーキョー)", Literals{"トキョ", "トーキョー"}},
+      {"(株|か)", Literals{"株", "か"}},
+      {"abc", Literals{"abc"}},
+      {"a|b", Literals{"a", "b"}},
+      {"(a|)", Literals{"a", ""}},
+      {"()", Literals{""}},
+      {"", Literals{""}},
+      {"x?y(ab)?", Literals{"xyab", "xy", "yab", "y"}},
+      {"[東京]", Literals{"京", "東"}},
+      {"[]a]]", Literals{"]]", "a]"}},
+      {"[a-c-]", Literals{"-", "a", "b", "c"}},
+      {"[-a\\]]", Literals{"-", "]", "a"}},
+      {"k\\$_{eff}\\$ \\.\\\\", Literals{"k$_{eff}$ .\\"}},
+      {"a{,2}x{", Literals{"a{,2}x{"}},
+      {"(\xE3|a)", Literals{"\xE3", "a"}},  // a byte that starts no character stands alone
+      // Constructs that do not denote a finite set, or that the engine rejects.
+      {"a.b", std::nullopt},
+      {"ab*", std::nullopt},
+      {"(ab)+", std::nullopt},
+      {"x{2}", std::nullopt},
+      {"x??", std::nullopt},
+      {"^a", std::nullopt},
+      {"a$", std::nullopt},
+      {"\\d", std::nullopt},
+      {"(?:a)", std::nullopt},
+      {"[^a]", std::nullopt},
+      {"[[:alpha:]]", std::nullopt},
+      {"[b-a]", std::nullopt},
+      {"(a|b", std::nullopt},
+      {"a)", std::nullopt},
+      {"[ab", std::nullopt},
+      {"a\\", std::nullopt},
+      {"(+a)", std::nullopt},
   };
   for (const Example& example : examples) {
     EXPECT_EQ(Expand(example.expression), example.literals) << example.expression;
   }
-}
-
-TEST(ExpandPattern, ExpandsUnbalancedExpressionsWithoutError) {
-  // An unmatched "(" leaves its last alternative unemitted.
-  EXPECT_EQ(Expand("(a|b"), (Literals{"a"}));
-  EXPECT_EQ(Expand("((a|b)"), (Literals{"a", "b"}));
-  // An unmatched ")" emits the empty prefix and leaves the depth negative, so groups
-  // opened afterwards give prefixes only once they are back above depth 0.
-  EXPECT_EQ(Expand(")"), (Literals{""}));
-  EXPECT_EQ(Expand("a)(b|c)"), (Literals{"", "", ""}));
-  EXPECT_EQ(Expand("))(((b|c)"), (Literals{"", "", "b", "c"}));
-  // A class never closed keeps emitting, structural tokens still act inside it.
-  EXPECT_EQ(Expand("(x[ab|c)"), (Literals{"xa", "xb", "c"}));
-  EXPECT_EQ(Expand("]a[(b)"), (Literals{"b"}));
-}
-
-TEST(ExpandPattern, TreatsEveryOtherCharacterAsText) {
-  EXPECT_EQ(Expand("(a.b\\*|+?^${1})"), (Literals{"a.b\\*", "+?^${1}"}));
-  EXPECT_EQ(Expand("(\\(|x)"), (Literals{"\\", "\\x"}));
-}
-
-TEST(ExpandPattern, KeepsTextAfterAClassOutOfTheLiterals) {
-  // The text after a class extends the level for a nested group, and once that group
-  // has closed the next "|" emits the extended level too.
-  EXPECT_EQ(Expand("(a[bc]d(e|f)|g)"), (Literals{"ab", "ac", "ade", "adf", "ad", "g"}));
-}
-
-TEST(ExpandPattern, KeepsUtf8CharactersWholeAndInvalidBytesApart) {
-  EXPECT_EQ(Expand("[東京]"), (Literals{"東", "京"}));
-  // A lead byte without its continuation bytes stands alone: the "|" and ")" after it
-  // stay structural.
-  EXPECT_EQ(Expand("(\xE3|a)"), (Literals{"\xE3", "a"}));
-  EXPECT_EQ(Expand("[\xE3\x81)"), (Literals{"\xE3", "\x81"}));
-  EXPECT_EQ(Expand("[\x80\xFF\xC0\xAF]"), (Literals{"\x80", "\xFF", "\xC0", "\xAF"}));
-  // Overlong and surrogate forms are not characters either.
-  EXPECT_EQ(Expand("[\xE0\x80\x80]"), (Literals{"\xE0", "\x80", "\x80"}));
-  EXPECT_EQ(Expand("[\xED\xA0\x80]"), (Literals{"\xED", "\xA0", "\x80"}));
-  EXPECT_EQ(Expand("[\xF0\x9F\x98\x80]"), (Literals{"\xF0\x9F\x98\x80"}));
 }
 
 TEST(ExpandPattern, KeepsShiftJisDoubleByteCharactersWhole) {
@@ -84,16 +83,42 @@ TEST(ExpandPattern, KeepsShiftJisDoubleByteCharactersWhole) {
   // ソ (0x83 0x5C) and 表 (0x95 0x5C) carry a backslash value; 0x7C is "|".
   EXPECT_EQ(Expand("[\x83\x5C\x95\x7C]", TextEncoding::kShiftJis),
             (Literals{"\x83\x5C", "\x95\x7C"}));
-  // A lead byte at the very end is a token of its own.
-  EXPECT_EQ(Expand("(a[\x81", TextEncoding::kShiftJis), (Literals{"a\x81"}));
   // The same bytes read as UTF-8 split differently.
-  EXPECT_EQ(Expand("(\x81\x5B|a)"), (Literals{"\x81", "a"}));
+  EXPECT_EQ(Expand("(\x81\x5B|a)"), std::nullopt);
 }
 
-TEST(ExpandPattern, AppendsToWhatTheListAlreadyHolds) {
+TEST(ExpandPattern, RefusesSetsLargerThanTheLimitAndAppendsOtherwise) {
   Literals literals{"kept"};
-  ExpandPattern("(a|b)", literals, TextEncoding::kUtf8);
-  EXPECT_EQ(literals, (Literals{"kept", "a", "b"}));
+  EXPECT_FALSE(ExpandPattern("[ab][ab][ab]", literals, TextEncoding::kUtf8, 20));
+  EXPECT_TRUE(ExpandPattern("[ab][ab]", literals, TextEncoding::kUtf8, 20));
+  EXPECT_EQ(literals, (Literals{"kept", "aa", "ab", "ba", "bb"}));
+  const std::string wide = "[a-z][a-z][a-z][a-z][a-z][a-z]";  // 26^6 strings
+  EXPECT_FALSE(ExpandPattern(wide, literals));
+  EXPECT_FALSE(ExpandPattern(std::string(10000, '(') + std::string(10000, ')'), literals));
+}
+
+struct Normalized {
+  const char* answer;
+  const char* expression;
+};
+
+TEST(NormalizeAnswer, FoldsLiteralCharactersAndReadsSlipsAsCharacters) {
+  const Normalized examples[] = {
+      {"(ｔｏｋｙｏ|TOKYO|東京)", "(tokyo|tokyo|東京)"},
+      {"(（株）|(株))", "(\\(株\\)|(株))"},
+      {"[ＡB－]x", "[ab\\-]x"},
+      {"(ｶﾞｲﾄﾞ|ﾊﾟ)", "(ガイド|パ)"},
+      {"C(++|+α|x+)", "c(\\+\\+|\\+α|x+)"},
+      {"*a|?", "\\*a|\\?"},
+      {"(?:A)\\d\\D\\\\LaTeX", "(?:a)\\d\\D\\\\latex"},
+      {"[]A]", "[]a]"},
+      {"a\\", "a\\\\"},
+      {"\\（", "\\("},
+  };
+  for (const Normalized& example : examples) {
+    EXPECT_EQ(NormalizeAnswer(example.answer, TextEncoding::kUtf8), example.expression)
+        << example.answer;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "search/text_encoding.h"
+
+// A dictionary answer that ExpandPattern does not spell out, evaluated by PCRE2 (UTF
+// mode, names that are not well-formed UTF-8 matched in their well-formed parts), with
+// the JIT where the machine has one. Each match is bounded, so that no expression can
+// stall the search; a name whose match runs past the bound is not kept. An expression
+// PCRE2 rejects, and any expression in Shift_JIS, keeps no name.
+class RegexFilter {
+ public:
+  explicit RegexFilter(std::string_view expression, TextEncoding encoding = kNativeTextEncoding);
+  ~RegexFilter();
+  RegexFilter(const RegexFilter&) = delete;
+  RegexFilter& operator=(const RegexFilter&) = delete;
+
+  bool Compiled() const { return m_code != nullptr; }
+  // Whether the expression matches somewhere in `name`.
+  bool Matches(std::string_view name) const;
+
+ private:
+  struct Code;
+  struct MatchData;
+  struct Context;
+  std::unique_ptr<Code> m_code;
+  std::unique_ptr<MatchData> m_matchData;
+  std::unique_ptr<Context> m_context;
+  bool m_jit = false;
+};
