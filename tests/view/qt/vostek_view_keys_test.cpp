@@ -33,7 +33,7 @@ TEST_F(ViewKeysTest, LettersAndDigitsReachTheSearchAndNothingElseDoes) {
   EXPECT_EQ(view->Logic().SearchText(), "K1");
   EXPECT_EQ(view->windowTitle().toStdString(), "グループ0 > [K1]");
 
-  QTest::keyClicks(view.get(), "A");  // typed with Shift: goes to the list
+  QTest::keyClick(view.get(), Qt::Key_A, Qt::ShiftModifier);  // goes to the list
   QTest::keyClick(view.get(), Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(view.get(), Qt::Key_A, Qt::AltModifier);
   QTest::keyClicks(view.get(), "-. ");
@@ -49,11 +49,20 @@ TEST_F(ViewKeysTest, LettersAndDigitsReachTheSearchAndNothingElseDoes) {
   QTest::keyClicks(view.get(), "ab");
   QTest::keyClick(view.get(), Qt::Key_Delete, Qt::ShiftModifier);
   EXPECT_EQ(view->Logic().SearchText(), "");
+
+  // Caps Lock on: letters arrive as capitals without Shift and search as typed; with
+  // Shift they arrive lower-case and still go to the list.
+  QTest::sendKeyEvent(QTest::Click, view.get(), Qt::Key_K, QStringLiteral("K"), Qt::NoModifier);
+  QTest::sendKeyEvent(QTest::Click, view.get(), Qt::Key_A, QStringLiteral("a"), Qt::ShiftModifier);
+  QTest::sendKeyEvent(QTest::Click, view.get(), Qt::Key_2, QStringLiteral("2"), Qt::NoModifier);
+  EXPECT_EQ(view->Logic().SearchText(), "K2");
 }
 
 TEST_F(ViewKeysTest, TypedLettersNeverSelectRows) {
   view->setCurrentIndex(view->model()->index(0, 0));
-  QTest::keyClicks(view.get(), "CH");  // not search text: the list's type-ahead would pick cherry
+  // Typed with Shift, not search text: the list's type-ahead would pick cherry.
+  QTest::keyClick(view.get(), Qt::Key_C, Qt::ShiftModifier);
+  QTest::keyClick(view.get(), Qt::Key_H, Qt::ShiftModifier);
   EXPECT_EQ(view->currentIndex().row(), 0);
   EXPECT_EQ(SelectedRows(), std::vector<int>{0});
 }
