@@ -100,8 +100,12 @@ class Normalizer {
       m_position += Length();
     } while (!m_inClass && m_position < m_answer.size() &&
              (Length() > 1 || static_cast<unsigned char>(m_answer[m_position]) >= 0x80));
-    AppendQuoted(m_out, FoldName(m_answer.substr(start, m_position - start), m_encoding),
-                 m_encoding);
+    const std::string_view run = m_answer.substr(start, m_position - start);
+    if (m_encoding == TextEncoding::kUtf8 && !MayFoldWidth(run, m_encoding)) {
+      m_out.append(run);  // the common case: kana and kanji, nothing to fold
+    } else {
+      AppendQuoted(m_out, FoldName(run, m_encoding), m_encoding);
+    }
     m_classStart = false;
   }
 

@@ -128,9 +128,45 @@ class Expansion {
     }
   }
 
+  // A character that stands for itself here, and is not repeated: appended to every
+  // string so far at once.
+  bool AppendPlainCharacter(Strings& out) {
+    const std::string_view token = Token();
+    const std::size_t next = m_position + token.size();
+    if (token.size() == 1 && (IsSyntax(token[0]) || token[0] == '{')) {
+      return false;
+    }
+    if (next < m_text.size() && IsSyntaxAfter(m_text[next])) {
+      return false;
+    }
+    if (out.size() * token.size() > m_byteLimit - std::min(m_byteLimit, m_sequenceBytes)) {
+      return false;
+    }
+    for (std::string& string : out) {
+      string += token;
+    }
+    m_sequenceBytes += out.size() * token.size();
+    m_position = next;
+    return true;
+  }
+
+  static bool IsSyntax(char byte) {
+    return byte == '(' || byte == ')' || byte == '[' || byte == '\\' || byte == '|' ||
+           byte == '.' || byte == '^' || byte == '$' || byte == '*' || byte == '+' || byte == '?';
+  }
+
+  // A character followed by one of these may be repeated by it.
+  static bool IsSyntaxAfter(char byte) {
+    return byte == '*' || byte == '+' || byte == '?' || byte == '{';
+  }
+
   bool Sequence(int depth, Strings& out) {
     out.assign(1, std::string());
+    m_sequenceBytes = 0;
     while (!AtEnd() && !Peek('|') && !Peek(')')) {
+      if (AppendPlainCharacter(out)) {
+        continue;
+      }
       Strings item;
       if (!Item(depth, item)) {
         return false;
@@ -146,6 +182,7 @@ class Expansion {
       if (!Concatenate(out, item)) {
         return false;
       }
+      m_sequenceBytes = Bytes(out);
     }
     return true;
   }
@@ -284,8 +321,6 @@ class Expansion {
       }
       members.push_back(std::move(low));
     }
-    std::sort(members.begin(), members.end());
-    members.erase(std::unique(members.begin(), members.end()), members.end());
     m_bytes += Bytes(members);
     if (m_bytes > m_byteLimit) {
       return false;
@@ -315,7 +350,8 @@ class Expansion {
   TextEncoding m_encoding;
   std::size_t m_byteLimit;
   std::size_t m_position = 0;
-  std::size_t m_bytes = 0;  // spelled out so far, a rough guard against blow-up
+  std::size_t m_bytes = 0;          // spelled out so far, a rough guard against blow-up
+  std::size_t m_sequenceBytes = 0;  // of the strings of the innermost sequence being read
 };
 
 }  // namespace

@@ -46,10 +46,10 @@ TEST(ExpandPattern, SpellsOutEveryStringTheExpressionMatches) {
       {"()", Literals{""}},
       {"", Literals{""}},
       {"x?y(ab)?", Literals{"xyab", "xy", "yab", "y"}},
-      {"[東京]", Literals{"京", "東"}},
+      {"[東京]", Literals{"東", "京"}},
       {"[]a]]", Literals{"]]", "a]"}},
-      {"[a-c-]", Literals{"-", "a", "b", "c"}},
-      {"[-a\\]]", Literals{"-", "]", "a"}},
+      {"[a-c-]", Literals{"a", "b", "c", "-"}},
+      {"[-a\\]]", Literals{"-", "a", "]"}},
       {"k\\$_{eff}\\$ \\.\\\\", Literals{"k$_{eff}$ .\\"}},
       {"a{,2}x{", Literals{"a{,2}x{"}},
       {"(\xE3|a)", Literals{"\xE3", "a"}},  // a byte that starts no character stands alone
