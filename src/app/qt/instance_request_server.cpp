@@ -14,11 +14,13 @@ namespace {
 constexpr int kClientTimeoutMs = 2000;
 // Connections beyond this many wait in the socket's queue until one of these is done,
 // so a flood cannot pile up here.
-constexpr int kMaxClients = 16;
+constexpr std::size_t kMaxClients = 16;
+
+}  // namespace
 
 // One connection: its descriptor, what it has sent so far and its time limit. Owned by
 // the server as a child object; closes its descriptor when it goes.
-class RequestClient : public QObject {
+class InstanceRequestServer::RequestClient : public QObject {
  public:
   RequestClient(int fd, QObject* parent)
       : QObject(parent), fd(fd), notifier(fd, QSocketNotifier::Read, this) {
@@ -35,17 +37,6 @@ class RequestClient : public QObject {
   QTimer timer{this};
 };
 
-RequestClient* ClientOf(QObject* server, int fd) {
-  for (auto* client : server->findChildren<RequestClient*>(QString(), Qt::FindDirectChildrenOnly)) {
-    if (client->fd == fd && client->notifier.isEnabled()) {
-      return client;
-    }
-  }
-  return nullptr;
-}
-
-}  // namespace
-
 InstanceRequestServer::InstanceRequestServer(Handler handler, QObject* parent)
     : QObject(parent), m_handler(std::move(handler)) {}
 
@@ -61,13 +52,13 @@ bool InstanceRequestServer::Listen(const std::string& path, std::string* error) 
 }
 
 void InstanceRequestServer::AcceptWaiting() {
-  while (m_clients < kMaxClients) {
+  while (m_clients.size() < kMaxClients) {
     const int fd = m_listener.Accept();
     if (fd < 0) {
       return;
     }
-    ++m_clients;
     auto* client = new RequestClient(fd, this);
+    m_clients[fd] = client;
     connect(&client->notifier, &QSocketNotifier::activated, this, [this, fd] { Read(fd); });
     connect(&client->timer, &QTimer::timeout, this, [this, fd] { Drop(fd); });
   }
@@ -75,10 +66,11 @@ void InstanceRequestServer::AcceptWaiting() {
 }
 
 void InstanceRequestServer::Read(int fd) {
-  RequestClient* client = ClientOf(this, fd);
-  if (client == nullptr) {
+  const auto found = m_clients.find(fd);
+  if (found == m_clients.end()) {
     return;
   }
+  RequestClient* client = found->second;
   char buffer[256];
   for (;;) {
     const ssize_t got = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
@@ -115,14 +107,15 @@ void InstanceRequestServer::Read(int fd) {
 }
 
 void InstanceRequestServer::Drop(int fd) {
-  RequestClient* client = ClientOf(this, fd);
-  if (client == nullptr) {
+  const auto found = m_clients.find(fd);
+  if (found == m_clients.end()) {
     return;
   }
+  RequestClient* client = found->second;
+  m_clients.erase(found);
   // Deleted later: this may run inside the client's own notifier or timer.
   client->notifier.setEnabled(false);
   client->timer.stop();
   client->deleteLater();
-  --m_clients;
   m_listening->setEnabled(true);
 }

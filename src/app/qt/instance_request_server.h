@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "app/instance_request.h"
@@ -29,8 +30,10 @@ class InstanceRequestServer : public QObject {
   void Read(int fd);
   void Drop(int fd);
 
+  class RequestClient;
+
   Handler m_handler;
   InstanceSocketListener m_listener;
   QSocketNotifier* m_listening = nullptr;
-  int m_clients = 0;
+  std::map<int, RequestClient*> m_clients;  // by descriptor; children of this object
 };
