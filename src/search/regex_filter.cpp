@@ -39,10 +39,10 @@ RegexFilter::RegexFilter(std::string_view expression, TextEncoding encoding) {
   if (code == nullptr) {
     return;
   }
-  m_code = std::make_unique<Code>(Code{code});
-  m_jit = pcre2_jit_compile(code, PCRE2_JIT_COMPLETE) == 0;
-  m_matchData = std::make_unique<MatchData>(MatchData{pcre2_match_data_create(1, nullptr)});
-  m_context = std::make_unique<Context>(Context{pcre2_match_context_create(nullptr)});
+  // Made in place: a temporary would free the PCRE2 object when it goes.
+  m_code.reset(new Code{code});
+  m_matchData.reset(new MatchData{pcre2_match_data_create(1, nullptr)});
+  m_context.reset(new Context{pcre2_match_context_create(nullptr)});
   pcre2_set_match_limit(m_context->context, kMatchLimit);
 }
 
@@ -53,9 +53,6 @@ bool RegexFilter::Matches(std::string_view name) const {
     return false;
   }
   const auto subject = reinterpret_cast<PCRE2_SPTR>(name.data());
-  const int result = m_jit ? pcre2_jit_match(m_code->code, subject, name.size(), 0, 0,
-                                             m_matchData->data, m_context->context)
-                           : pcre2_match(m_code->code, subject, name.size(), 0, 0,
-                                         m_matchData->data, m_context->context);
-  return result >= 0;
+  return pcre2_match(m_code->code, subject, name.size(), 0, 0, m_matchData->data,
+                     m_context->context) >= 0;
 }

@@ -6,8 +6,8 @@
 #include "search/text_encoding.h"
 
 // A dictionary answer that ExpandPattern does not spell out, evaluated by PCRE2 (UTF
-// mode, names that are not well-formed UTF-8 matched in their well-formed parts), with
-// the JIT where the machine has one. Each match is bounded, so that no expression can
+// mode, names that are not well-formed UTF-8 matched in their well-formed parts). Few
+// answers come here, so PCRE2's interpreter serves. Each match is bounded, so that no expression can
 // stall the search; a name whose match runs past the bound is not kept. An expression
 // PCRE2 rejects, and any expression in Shift_JIS, keeps no name.
 class RegexFilter {
@@ -28,5 +28,4 @@ class RegexFilter {
   std::unique_ptr<Code> m_code;
   std::unique_ptr<MatchData> m_matchData;
   std::unique_ptr<Context> m_context;
-  bool m_jit = false;
 };
