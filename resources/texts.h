@@ -35,12 +35,23 @@ inline constexpr char kAboutVersionFormat[] = "VOSTEK Version %1";
 inline constexpr char kCollectionDamagedMoved[] =
     "%1 を読み込めませんでした。元のファイルは %2 に移してあります。\n"
     "新しい空のコレクションで起動します。";
+// %3: the new file beside it that takes this session's collection instead.
 inline constexpr char kCollectionDamagedKept[] =
     "%1 を読み込めませんでした。元のファイルを移せなかったため、そのまま残してあります（%2）。\n"
-    "新しい空のコレクションで起動します。終了時にも %1 は上書きしません。";
+    "新しい空のコレクションで起動します。%1 は上書きせず、この間の変更は %3 に保存します。";
 inline constexpr char kCollectionUnreadable[] =
     "%1 を開けませんでした（%2）。ファイルには手を付けていません。\n"
-    "新しい空のコレクションで起動します。終了時にも %1 は上書きしません。";
+    "新しい空のコレクションで起動します。%1 は上書きせず、この間の変更は %3 に保存します。";
+// A symbolic link to nothing. %2: where it points.
+inline constexpr char kCollectionLinkDangling[] =
+    "%1 はリンクですが、リンク先の %2 がありません。リンクはそのまま残します。\n"
+    "新しい空のコレクションで起動し、リンク先に保存します。";
+inline constexpr char kCollectionLinkFolderMissing[] =
+    "%1 はリンクですが、リンク先の %2 もそのフォルダーもありません。リンクはそのまま残します。\n"
+    "新しい空のコレクションで起動します。この間の変更は %3 に保存します。";
+// At exit, after a start that could not use the file. %1: the file, %2: where it went.
+inline constexpr char kCollectionSavedAside[] =
+    "%1 には保存できないため、アイテムとグループを %2 に保存しました。";
 
 inline constexpr char kGroupNameFormat[] = "グループ%d";
 inline constexpr char kDefaultGroupName[] = "グループ0";

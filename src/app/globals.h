@@ -23,6 +23,8 @@ struct Settings {
   std::int32_t height = 220;
   std::int32_t help_start = 0;  // 1 once the first-start balloon was shown
   std::int32_t g_autohide = 0;
+
+  bool operator==(const Settings&) const = default;
 };
 
 extern Settings g_settings;

@@ -8,14 +8,29 @@ MessageBoxHandler& CurrentHandler() {
   static MessageBoxHandler handler;
   return handler;
 }
+
+int g_timeLimitSeconds = 0;
+
 }  // namespace
 
 bool ShowMessageBox(const std::string& text, MessageButtons buttons, MessageIcon icon) {
   if (const MessageBoxHandler& handler = CurrentHandler()) {
     return handler(text, buttons, icon);
   }
-  std::cerr << "VOSTEK: " << text << '\n';
+  WriteMessageToStandardError(text);
   return true;
+}
+
+void WriteMessageToStandardError(const std::string& text) {
+  std::cerr << "VOSTEK: " << text << std::endl;
+}
+
+void SetMessageTimeLimit(int seconds) {
+  g_timeLimitSeconds = seconds;
+}
+
+int MessageTimeLimit() {
+  return g_timeLimitSeconds;
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {

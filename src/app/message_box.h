@@ -15,6 +15,14 @@ using MessageBoxHandler =
 bool ShowMessageBox(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
                     MessageIcon icon = MessageIcon::None);
 
+// Writes the message to standard error, as it is written without a handler.
+void WriteMessageToStandardError(const std::string& text);
+
+// From now on, a message left unanswered closes itself after `seconds` (0: never), as
+// if cancelled: for an exit where nobody may be there to answer.
+void SetMessageTimeLimit(int seconds);
+int MessageTimeLimit();
+
 // Replaces the handler; returns the one it replaced. Without a handler, messages go
 // to standard error and count as OK.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

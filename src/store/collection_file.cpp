@@ -7,6 +7,8 @@
 #include "resources/texts.h"
 #include "store/archive.h"
 #include "store/atomic_file.h"
+#include "store/containing_folder.h"
+#include "store/file_kind.h"
 #include "store/file_rename.h"
 #include "store/fill_text.h"
 #include "store/whole_file.h"
@@ -29,6 +31,16 @@ std::string MoveAside(const std::string& path) {
     }
     target = base + "." + std::to_string(number);
   }
+}
+
+// The first of "<path>.unsaved", "<path>.unsaved.1", ... that names nothing yet.
+std::string FreeUnsavedName(const std::string& path) {
+  const std::string base = path + ".unsaved";
+  std::string name = base;
+  for (unsigned long number = 1; NameIsTaken(name); ++number) {
+    name = base + "." + std::to_string(number);
+  }
+  return name;
 }
 
 std::unique_ptr<VostekData> DefaultCollection() {
@@ -57,8 +69,22 @@ std::unique_ptr<VostekData> ReadCollection(std::string_view bytes) {
 
 CollectionLoadResult LoadCollectionFile(const std::string& path) {
   CollectionLoadResult result;
+  result.savePath = path;
   std::string bytes;
   const int failure = ReadWholeFile(path, &bytes);
+  if (const std::string target = failure == ENOENT ? DanglingLinkTarget(path) : std::string();
+      !target.empty()) {
+    result.data = DefaultCollection();
+    result.status = CollectionStatus::Dangling;
+    if (IsFolder(ContainingFolder(target))) {
+      result.message = FillText(texts::kCollectionLinkDangling, path, target);
+    } else {
+      result.savePath = FreeUnsavedName(path);
+      result.message =
+          FillText(texts::kCollectionLinkFolderMissing, {path, target, result.savePath});
+    }
+    return result;
+  }
   if (failure == ENOENT) {
     result.data = DefaultCollection();
     result.status = CollectionStatus::Missing;
@@ -67,8 +93,9 @@ CollectionLoadResult LoadCollectionFile(const std::string& path) {
   if (failure != 0) {
     result.data = DefaultCollection();
     result.status = CollectionStatus::Unreadable;
-    result.message = FillText(texts::kCollectionUnreadable, path, std::strerror(failure));
-    result.saveAllowed = false;
+    result.savePath = FreeUnsavedName(path);
+    result.message =
+        FillText(texts::kCollectionUnreadable, {path, std::strerror(failure), result.savePath});
     return result;
   }
   try {
@@ -85,8 +112,10 @@ CollectionLoadResult LoadCollectionFile(const std::string& path) {
   }
   result.movedTo = MoveAside(path);
   if (result.movedTo.empty()) {
-    result.message = FillText(texts::kCollectionDamagedKept, path, std::strerror(errno));
-    result.saveAllowed = false;
+    const int moveFailure = errno;
+    result.savePath = FreeUnsavedName(path);
+    result.message = FillText(texts::kCollectionDamagedKept,
+                              {path, std::strerror(moveFailure), result.savePath});
   } else {
     result.message = FillText(texts::kCollectionDamagedMoved, path, result.movedTo);
   }

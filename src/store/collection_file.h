@@ -6,13 +6,15 @@
 
 #include "store/vostek_data.h"
 
-// items.vkd: the whole collection, read once at start and written once at exit.
+// items.vkd: the whole collection, read at start and written back while it changes and
+// at exit.
 
 enum class CollectionStatus {
   Loaded,      // read to its end
   Missing,     // no file yet: the default collection
   Damaged,     // could not be read to its end: moved aside (or left) and kept
   Unreadable,  // exists but could not be opened or read: left untouched
+  Dangling,    // a symbolic link to nothing: the link stays; saving makes its target
 };
 
 struct CollectionLoadResult {
@@ -20,14 +22,17 @@ struct CollectionLoadResult {
   CollectionStatus status = CollectionStatus::Missing;
   std::string movedTo;  // Damaged: the file's new name; empty when it could not move
   std::string message;  // for the user when the file was not Loaded or Missing
-  // False when a file we could not read still sits at the path: saving there at exit
-  // would destroy the user's only copy, so the exit must skip the save.
-  bool saveAllowed = true;
+  // Where this session's collection is saved: the path itself (through a link), or,
+  // when a file we could not read still sits there (saving over it would destroy the
+  // user's only copy) or a link points into a missing folder, a new file beside it.
+  std::string savePath;
+  bool SavesAside(const std::string& path) const { return savePath != path; }
 };
 
 // Reads the collection at `path`. Never throws for a bad file and never loses one:
 // a damaged file is renamed to "<path>.broken" (".broken.1", ".broken.2", ... when
 // that exists); the caller shows `message` and carries on with the default collection.
+// A file saved aside is "<path>.unsaved" (".unsaved.1", ... when that exists).
 CollectionLoadResult LoadCollectionFile(const std::string& path);
 
 // Replaces the file at `path` whole, or leaves the old one as it was; `error` gets the

@@ -33,6 +33,7 @@ VostekData::~VostekData() {
 
 void VostekData::InitDefault() {
   m_groups.assign(1, texts::kDefaultGroupName);
+  BumpContentGeneration();
 }
 
 VostekItem* VostekData::GetItem(int index) const {
@@ -68,10 +69,12 @@ const std::string& VostekData::GetGroupName(int index) const {
 void VostekData::SetGroupName(int index, const std::string& name) {
   CheckIndex(index, m_groups.size(), "group");
   m_groups[static_cast<std::size_t>(index)] = name;
+  BumpContentGeneration();
 }
 
 void VostekData::AddGroup(const std::string& name) {
   m_groups.push_back(name);
+  BumpContentGeneration();
 }
 
 void VostekData::RemoveGroup(int index) {
@@ -80,6 +83,7 @@ void VostekData::RemoveGroup(int index) {
   }
   CheckIndex(index, m_groups.size(), "group");
   m_groups.erase(m_groups.begin() + index);
+  BumpContentGeneration();
 }
 
 void VostekData::Store(ArchiveWriter& archive) const {

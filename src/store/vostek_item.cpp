@@ -6,7 +6,9 @@
 
 namespace {
 
-std::uint64_t g_namesGeneration = 0;  // the one user-interface thread reads and writes it
+// The one user-interface thread reads and writes them.
+std::uint64_t g_namesGeneration = 0;
+std::uint64_t g_contentGeneration = 0;
 
 }  // namespace
 
@@ -16,6 +18,15 @@ std::uint64_t NamesGeneration() {
 
 void BumpNamesGeneration() {
   ++g_namesGeneration;
+  ++g_contentGeneration;
+}
+
+std::uint64_t ContentGeneration() {
+  return g_contentGeneration;
+}
+
+void BumpContentGeneration() {
+  ++g_contentGeneration;
 }
 
 VostekItem::~VostekItem() {

@@ -13,7 +13,12 @@ class ArchiveWriter;
 // a collection, by their positions, is current while this number and the collection
 // stay the same.
 std::uint64_t NamesGeneration();
-void BumpNamesGeneration();
+void BumpNamesGeneration();  // also a change of the content below
+
+// Changes whenever anything the collection file holds changes: a number to compare with
+// the one of the last save, so that an unchanged collection is not written again.
+std::uint64_t ContentGeneration();
+void BumpContentGeneration();
 
 // One launch item: a file, folder or shortcut target the user dropped, with the name
 // shown for it, how often and when it was last opened, its group and its place there.
@@ -36,9 +41,15 @@ class VostekItem {
   std::uint32_t GetCount() const { return m_count; }
   std::int64_t GetLastTime() const { return m_lastTime; }
   std::int32_t GetGroup() const { return m_group; }
-  void SetGroup(std::int32_t group) { m_group = group; }
+  void SetGroup(std::int32_t group) {
+    m_group = group;
+    BumpContentGeneration();
+  }
   std::uint32_t GetOrder() const { return m_order; }
-  void SetOrder(std::uint32_t order) { m_order = order; }
+  void SetOrder(std::uint32_t order) {
+    m_order = order;
+    BumpContentGeneration();
+  }
   std::int32_t GetIcon() const { return m_icon; }
   std::int32_t SetIcon(std::int32_t icon) { return m_icon = icon; }
   const IdList* GetPidl() const { return m_pidl; }
@@ -47,6 +58,7 @@ class VostekItem {
   void RecordLaunch(std::int64_t time) {
     ++m_count;
     m_lastTime = time;
+    BumpContentGeneration();
   }
 
   // Shell operations, supplied by the platform layer.

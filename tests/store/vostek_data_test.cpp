@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "store/invalid_arg.h"
 #include "support/test_globals.h"
 
@@ -68,6 +71,39 @@ TEST(VostekDataTest, GroupsChangeByNameAndIndexOnly) {
   EXPECT_EQ(item->GetGroup(), 2);  // the caller renumbers items, not the collection
   data.RemoveGroup(0);             // with two groups, the first can go
   EXPECT_EQ(GroupNames(data), std::vector<std::string>{"zwei"});
+}
+
+}  // namespace
+
+namespace {
+
+// Every change of what the file holds moves the content generation, so that a save
+// after a change is never skipped as unchanged; the icon index is not in the file.
+TEST(VostekDataTest, EveryChangeToTheFileContentMovesTheContentGeneration) {
+  VostekData data;
+  data.InitDefault();
+  VostekItem* item = AppendItem(data, "a", 0);
+  data.AddGroup("b");
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"InitDefault", [&] { data.InitDefault(); }},
+      {"AddGroup", [&] { data.AddGroup("c"); }},
+      {"SetGroupName", [&] { data.SetGroupName(0, "d"); }},
+      {"RemoveGroup", [&] { data.RemoveGroup(1); }},
+      {"AppendItem", [&] { AppendItem(data, "e", 0); }},
+      {"SetName", [&] { item->SetName("f"); }},
+      {"SetGroup", [&] { item->SetGroup(0); }},
+      {"SetOrder", [&] { item->SetOrder(3); }},
+      {"RecordLaunch", [&] { item->RecordLaunch(100); }},
+      {"RemoveItemAt", [&] { data.RemoveItemAt(1); }},
+  };
+  for (const auto& [name, change] : changes) {
+    const std::uint64_t before = ContentGeneration();
+    change();
+    EXPECT_NE(ContentGeneration(), before) << name;
+  }
+  const std::uint64_t before = ContentGeneration();
+  item->SetIcon(5);
+  EXPECT_EQ(ContentGeneration(), before);
 }
 
 }  // namespace

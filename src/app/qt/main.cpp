@@ -146,7 +146,8 @@ int main(int argc, char* argv[]) {
   }
 
   CvostekApp app(folder, lockPath);
-  QObject::connect(&exitSignals, &ExitSignals::exitRequested, &app, &CvostekApp::RequestExit);
+  QObject::connect(&exitSignals, &ExitSignals::exitRequested, &app,
+                   &CvostekApp::RequestUnattendedExit);
 
   std::optional<int> requestExitCode;
   if (app.InitInstance() && !app.IsExitRequested()) {

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "resources/texts.h"
+#include "tray/window_activation.h"
 
 bool ShowQtMessageBox(const std::string& text, MessageButtons buttons, MessageIcon icon) {
   QMessageBox box(
@@ -12,6 +14,12 @@ bool ShowQtMessageBox(const std::string& text, MessageButtons buttons, MessageIc
       buttons == MessageButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
       QApplication::activeWindow());
   box.setDefaultButton(QMessageBox::Ok);
+  // A box without an owner window (one at exit, or at start) would come up without
+  // the keyboard focus, and Return would reach nobody. Once it is shown, it asks for it.
+  QTimer::singleShot(0, &box, [&box] { ActivateWindow(&box); });
+  if (const int seconds = MessageTimeLimit(); seconds > 0) {
+    QTimer::singleShot(seconds * 1000, &box, &QMessageBox::reject);
+  }
   return box.exec() == QMessageBox::Ok;
 }
 

@@ -4,11 +4,13 @@
 #include <QSessionManager>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
+#include <vector>
 
-#include "app/globals.h"
 #include "app/message_box.h"
 #include "app/qt/about_dialog.h"
+#include "app/qt/auto_save.h"
 #include "app/qt/instance_request_server.h"
 #include "app/settings.h"
 #include "frame/main_frame.h"
@@ -21,6 +23,12 @@
 namespace {
 
 constexpr char kCollectionFileName[] = "items.vkd";
+// How long a message of an exit nobody may be there to watch stays up.
+constexpr int kUnattendedMessageSeconds = 5;
+
+// The instance whose files are to be written should the process end without passing
+// through ExitInstance.
+CvostekApp* g_runningApp = nullptr;
 
 }  // namespace
 
@@ -28,12 +36,15 @@ CvostekApp::CvostekApp(std::string folder, std::string lockPath)
     : m_folder(std::move(folder)), m_lockPath(std::move(lockPath)) {
 #if QT_CONFIG(sessionmanager)
   connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-          [this](QSessionManager&) { OnEndSession(); });
+          [this](QSessionManager&) { OnCommitData(); });
 #endif
 }
 
 // Without ExitInstance nothing is written: the window and the collection just go.
 CvostekApp::~CvostekApp() {
+  if (g_runningApp == this) {
+    g_runningApp = nullptr;
+  }
   delete m_frame;
   if (g_data == m_data.get()) {
     g_data = nullptr;
@@ -61,6 +72,14 @@ bool CvostekApp::InitInstance() {
     case InstanceLock::Result::Acquired:
       break;
   }
+  // An instance started with another environment holds another single-instance lock,
+  // but must not share this folder's files all the same.
+  if (m_folderLock.Acquire(m_folder) == FolderLock::Result::HeldElsewhere) {
+    // Its requests go elsewhere, so it cannot be asked to show its window.
+    std::fprintf(stderr, "vostek: another VOSTEK uses %s\n", m_folder.c_str());
+    return false;
+  }
+  m_filesRead = true;
 
   g_dataFolder = m_folder;
   // Only the holder of the lock writes here, so a temporary file beside ours is what a
@@ -82,7 +101,8 @@ bool CvostekApp::InitInstance() {
   CollectionLoadResult loaded = LoadCollectionFile(CollectionPath());
   m_data = std::move(loaded.data);
   g_data = m_data.get();
-  m_collectionSaveAllowed = loaded.saveAllowed;
+  m_collectionSavePath = loaded.savePath;
+  m_savesAside = loaded.SavesAside(CollectionPath());
   if (!loaded.message.empty()) {
     // Shown once the event loop runs, so that an exit request can close it.
     QTimer::singleShot(0, this, [message = std::move(loaded.message)] {
@@ -103,6 +123,23 @@ bool CvostekApp::InitInstance() {
     // The tray icon and the hot-key still show the window; only later starts cannot.
     std::fprintf(stderr, "vostek: %s: %s\n", socketPath.c_str(), socketError.c_str());
   }
+  m_loadedGeneration = ContentGeneration();
+  m_written = {m_loadedGeneration, g_settings};
+  auto lastLook = std::make_shared<Written>(m_written);
+  m_autoSave = new AutoSave(
+      [lastLook] {
+        const Written now{ContentGeneration(), g_settings};
+        const bool changed = !(now == *lastLook);
+        *lastLook = now;
+        return changed;
+      },
+      [this] { SaveChanges(); }, this);
+
+  // The toolkit ends the process on its own when the display goes (it calls exit());
+  // the collection lives outside it, so it can still be written then.
+  g_runningApp = this;
+  static const bool s_registered = std::atexit(&CvostekApp::WriteFilesAtProcessExit) == 0;
+  (void)s_registered;
   return true;
 }
 
@@ -112,36 +149,97 @@ CMainFrame* CvostekApp::MainFrame() const {
 
 int CvostekApp::ExitInstance() {
   m_requests.reset();  // later starts no longer reach a window that is going
+  if (g_runningApp == this) {
+    g_runningApp = nullptr;
+  }
+  delete m_autoSave;
+  m_autoSave = nullptr;
   // The window's teardown also gives up the hot-key and the tray icon.
   delete m_frame;
-  if (!m_filesWritten) {
-    WriteFiles();
-  }
+  WriteFiles(m_unattendedExit ? Reporting::TimedBoxes : Reporting::Boxes, /*atExit=*/true);
   g_data = nullptr;
   m_data.reset();
   return 1;
 }
 
-void CvostekApp::WriteFiles() {
-  m_filesWritten = true;
-  if (!m_lock.IsHeld()) {  // held exactly when the settings were read
+void CvostekApp::WriteFilesAtProcessExit() {
+  if (CvostekApp* app = std::exchange(g_runningApp, nullptr)) {
+    app->WriteFiles(Reporting::StandardErrorOnly, /*atExit=*/true);
+  }
+}
+
+bool CvostekApp::SaveSettingsFile(std::string* message) {
+  std::string error;
+  if (m_settingsSaveAllowed && !WriteSettings(SettingsPath(), g_settings, &error)) {
+    *message = FillText(texts::kSettingsSaveFailed, SettingsPath(), error);
+    return false;
+  }
+  m_written.settings = g_settings;
+  return true;
+}
+
+bool CvostekApp::SaveCollectionFile(std::string* message) {
+  std::string error;
+  if (!::SaveCollectionFile(m_collectionSavePath, *m_data, &error)) {
+    *message = FillText(texts::kCollectionSaveFailed, m_collectionSavePath, error);
+    return false;
+  }
+  m_written.collectionGeneration = ContentGeneration();
+  return true;
+}
+
+void CvostekApp::WriteFiles(Reporting reporting, bool atExit) {
+  if (!m_filesRead) {  // only the instance that read the files writes them
     return;
   }
   // Both files are written before anything is shown, so a message left open (or an
   // exit that closes it) cannot keep the second one from being saved.
-  std::string settingsError;
-  const bool settingsSaved =
-      !m_settingsSaveAllowed || WriteSettings(SettingsPath(), g_settings, &settingsError);
-  std::string collectionError;
-  const bool collectionSaved = m_data == nullptr || !m_collectionSaveAllowed ||
-                               SaveCollectionFile(CollectionPath(), *m_data, &collectionError);
-  if (!settingsSaved) {
-    ShowMessageBox(FillText(texts::kSettingsSaveFailed, SettingsPath(), settingsError),
-                   MessageButtons::Ok, MessageIcon::Warning);
+  std::vector<std::string> messages;
+  std::string message;
+  if (!SaveSettingsFile(&message)) {
+    messages.push_back(message);
   }
-  if (!collectionSaved) {
-    ShowMessageBox(FillText(texts::kCollectionSaveFailed, CollectionPath(), collectionError),
-                   MessageButtons::Ok, MessageIcon::Warning);
+  // A file beside the collection file is made only for a session that changed something.
+  if (m_data != nullptr && (!m_savesAside || ContentGeneration() != m_loadedGeneration)) {
+    if (!SaveCollectionFile(&message)) {
+      messages.push_back(message);
+    } else if (m_savesAside && atExit) {
+      messages.push_back(
+          FillText(texts::kCollectionSavedAside, CollectionPath(), m_collectionSavePath));
+    }
+  }
+  if (reporting != Reporting::Boxes) {
+    for (const std::string& message : messages) {
+      WriteMessageToStandardError(message);
+    }
+  }
+  if (reporting == Reporting::StandardErrorOnly) {
+    return;
+  }
+  const int previousLimit = MessageTimeLimit();
+  if (reporting == Reporting::TimedBoxes) {
+    SetMessageTimeLimit(kUnattendedMessageSeconds);
+  }
+  for (const std::string& message : messages) {
+    ShowMessageBox(message, MessageButtons::Ok, MessageIcon::Warning);
+  }
+  SetMessageTimeLimit(previousLimit);
+}
+
+void CvostekApp::SaveChanges() {
+  std::vector<std::string> messages;
+  std::string message;
+  if (!(g_settings == m_written.settings) && !SaveSettingsFile(&message)) {
+    messages.push_back(message);
+  }
+  const std::uint64_t generation = ContentGeneration();
+  if (generation != m_written.collectionGeneration &&
+      (!m_savesAside || generation != m_loadedGeneration) && !SaveCollectionFile(&message)) {
+    messages.push_back(message);
+  }
+  // Said once more, in a box, by the exit.
+  for (const std::string& failure : messages) {
+    WriteMessageToStandardError(failure);
   }
 }
 
@@ -150,13 +248,15 @@ void CvostekApp::RequestExit() {
   QCoreApplication::exit(0);
 }
 
-void CvostekApp::OnEndSession() {
-  // The window and the collection stay until ExitInstance: a dialog of the window may be
-  // running its own event loop right now, and goes only when that loop has ended.
-  if (!m_filesWritten) {
-    WriteFiles();
-  }
+void CvostekApp::RequestUnattendedExit() {
+  m_unattendedExit = true;
   RequestExit();
+}
+
+void CvostekApp::OnCommitData() {
+  // The session manager may end the process soon after: nothing waits for an answer.
+  m_unattendedExit = true;
+  WriteFiles(Reporting::StandardErrorOnly, /*atExit=*/false);
 }
 
 void CvostekApp::OnAppAbout(QWidget* parent) {

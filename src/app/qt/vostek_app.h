@@ -2,11 +2,15 @@
 
 #include <QObject>
 #include <QPointer>
+#include <cstdint>
 #include <memory>
 #include <string>
 
+#include "app/globals.h"
+#include "platform/linux/folder_lock.h"
 #include "platform/linux/instance_lock.h"
 
+class AutoSave;
 class CMainFrame;
 class InstanceRequestServer;
 class QWidget;
@@ -15,7 +19,8 @@ class VostekData;
 // Where the process enters the system and where it leaves it. InitInstance claims the
 // single-instance lock, reads the settings, chooses the start view, loads the
 // collection and creates the main window hidden; ExitInstance destroys the window and
-// writes the settings and the collection back. Nothing is written at any other time.
+// writes the settings and the collection back. While the system runs, what changed is
+// also written a few seconds after the last change, so that a crash loses little.
 class CvostekApp : public QObject {
   Q_OBJECT
 
@@ -40,11 +45,15 @@ class CvostekApp : public QObject {
   // Ends the event loop, and every dialog open in it, on the way to ExitInstance. A
   // second call while the exit shows a message closes that message.
   void RequestExit();
+  // An exit nobody may be there to watch (a signal, the end of the session): a failure
+  // at exit also goes to standard error, and its message closes itself after a while.
+  void RequestUnattendedExit();
   bool IsExitRequested() const { return m_exitRequested; }
 
-  // The desktop session is ending and may end the process as soon as this returns: the
-  // files are written now, then the event loop ends; ExitInstance writes nothing again.
-  void OnEndSession();
+  // The session manager asks for the data before the session may end: both files are
+  // written now, and the system runs on, since another program may still cancel the
+  // logout. The end of the session itself ends the event loop as an exit does.
+  void OnCommitData();
 
   // The version box, modal.
   static void OnAppAbout(QWidget* parent = nullptr);
@@ -52,19 +61,37 @@ class CvostekApp : public QObject {
   CMainFrame* MainFrame() const;
 
  private:
-  void WriteFiles();
+  // What was last written, or read at start: a write is skipped while it is current.
+  struct Written {
+    std::uint64_t collectionGeneration = 0;
+    Settings settings;
+    bool operator==(const Written&) const = default;
+  };
+  enum class Reporting { Boxes, TimedBoxes, StandardErrorOnly };
+
+  void WriteFiles(Reporting reporting, bool atExit);
+  void SaveChanges();  // what changed since the last write; failures only to stderr
+  bool SaveSettingsFile(std::string* message);
+  bool SaveCollectionFile(std::string* message);
+  static void WriteFilesAtProcessExit();
   std::string SettingsPath() const;
   std::string CollectionPath() const;
 
   std::string m_folder;
   std::string m_lockPath;
   InstanceLock m_lock;
+  FolderLock m_folderLock;
   bool m_settingsSaveAllowed = true;  // false for a file left alone at start
-  bool m_collectionSaveAllowed = true;
-  bool m_filesWritten = false;
+  std::string m_collectionSavePath;   // the collection file, or a new file beside it
+  bool m_savesAside = false;          // the collection file is not to be replaced
+  std::uint64_t m_loadedGeneration = 0;
+  Written m_written;
+  bool m_filesRead = false;  // this instance owns the files: it read them and writes them
   bool m_exitRequested = false;
   bool m_anotherInstanceRuns = false;
   std::unique_ptr<InstanceRequestServer> m_requests;
+  bool m_unattendedExit = false;
   std::unique_ptr<VostekData> m_data;  // g_data points here while the system runs
   QPointer<CMainFrame> m_frame;
+  AutoSave* m_autoSave = nullptr;
 };

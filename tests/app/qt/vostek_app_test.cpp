@@ -1,7 +1,9 @@
 #include "app/qt/vostek_app.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstring>
@@ -11,6 +13,7 @@
 
 #include "app/globals.h"
 #include "app/message_box.h"
+#include "app/qt/auto_save.h"
 #include "app/qt/qt_message_box.h"
 #include "frame/main_frame.h"
 #include "store/vostek_data.h"
@@ -170,32 +173,112 @@ TEST_F(VostekAppTest, FailedSavesKeepTheOldFilesAndNameThem) {
   }
 }
 
-TEST_F(VostekAppTest, TheEndOfTheSessionWritesAtOnceAndEndsTheLoop) {
+// The session manager asks for the data, often while a dialog of the window is open;
+// another program may still cancel the logout, so the system runs on until the session
+// really ends, which ends the loop (and the dialog) as an exit does.
+TEST_F(VostekAppTest, TheSessionsRequestForDataWritesBothFilesAndTheSystemRunsOnUntilItEnds) {
   CvostekApp app(m_dir.Path(), m_lockPath);
   ASSERT_TRUE(app.InitInstance());
-  g_settings.help_start = 1;
-  RunInEventLoop([&app] { app.OnEndSession(); });
-  EXPECT_TRUE(app.IsExitRequested());
-  EXPECT_NE(Read("setting.ini").find("help_start=1\n"), std::string::npos);
-  EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
-
-  std::filesystem::remove(File("items.vkd"));
-  EXPECT_EQ(app.ExitInstance(), 1);  // already done: not written a second time
-  EXPECT_FALSE(Exists("items.vkd"));
-}
-
-// The window's dialogs run their own event loops; the session may end inside one.
-TEST_F(VostekAppTest, TheEndOfTheSessionInsideADialogOfTheWindowWritesAndExitsCleanly) {
-  CvostekApp app(m_dir.Path(), m_lockPath);
-  ASSERT_TRUE(app.InitInstance());
+  g_settings.g_autohide = 1;
   g_data->AddGroup("Kept");
-  RunInEventLoop([&app] {
-    QTimer::singleShot(20, &app, &CvostekApp::OnEndSession);
+  bool dialogStillOpen = false;
+  RunInEventLoop([&] {
+    QTimer::singleShot(20, &app, [&] {
+      app.OnCommitData();
+      EXPECT_NE(Read("setting.ini").find("g_autohide=1\n"), std::string::npos);
+      EXPECT_NE(Read("items.vkd").find("Kept"), std::string::npos);
+      g_data->AddGroup("Later");
+      QTimer::singleShot(50, &app, [&] {
+        dialogStillOpen = QApplication::activeModalWidget() != nullptr;
+        // What the session manager's end of the session sends the application.
+        QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit));
+      });
+    });
     CvostekApp::OnAppAbout(app.MainFrame());  // a modal box owned by the window
   });
-  EXPECT_TRUE(app.IsExitRequested());
-  EXPECT_NE(Read("items.vkd").find("Kept"), std::string::npos);
+  EXPECT_TRUE(dialogStillOpen);
+  EXPECT_FALSE(app.IsExitRequested());  // the loop ended, but not by our own request
   EXPECT_EQ(app.ExitInstance(), 1);
+  EXPECT_NE(Read("items.vkd").find("Later"), std::string::npos);
+  EXPECT_TRUE(m_messages.empty());
+}
+
+// A few seconds after the last change, what changed is written, and only that: a crash
+// then loses little. The files' identities tell which were replaced.
+TEST_F(VostekAppTest, ChangesAreWrittenAFewSecondsAfterTheLastOneAndOnlyWhatChanged) {
+  CvostekApp app(m_dir.Path(), m_lockPath);
+  ASSERT_TRUE(app.InitInstance());
+  auto identity = [this](const char* name) {
+    struct stat info {};
+    return ::stat(File(name).c_str(), &info) == 0 ? info.st_ino : 0;
+  };
+  ino_t firstCollection = 0;
+  RunInEventLoop([&] {
+    g_data->AddGroup("Soon");
+    QTimer::singleShot(AutoSave::kDelayMilliseconds / 2, &app, [&] {
+      EXPECT_FALSE(Exists("items.vkd"));  // not at once
+      g_data->SetGroupName(1, "Saved");   // a later change: the wait starts again
+      QTimer::singleShot(AutoSave::kDelayMilliseconds + 500, &app, [&] {
+        EXPECT_NE(Read("items.vkd").find("Saved"), std::string::npos);
+        EXPECT_FALSE(Exists("setting.ini"));  // unchanged: not written
+        firstCollection = identity("items.vkd");
+        g_settings.g_autohide = 1;
+        QTimer::singleShot(AutoSave::kDelayMilliseconds + 500, &app, [&] {
+          EXPECT_NE(Read("setting.ini").find("g_autohide=1\n"), std::string::npos);
+          EXPECT_EQ(identity("items.vkd"), firstCollection);
+          QCoreApplication::exit(0);
+        });
+      });
+    });
+  });
+  EXPECT_NE(firstCollection, 0u);
+  EXPECT_EQ(app.ExitInstance(), 1);
+  EXPECT_NE(identity("items.vkd"), firstCollection);  // the exit writes both again
+  EXPECT_TRUE(m_messages.empty());
+}
+
+// What sits at items.vkd and cannot be read stays as it is; a session that changed the
+// collection saves it beside, and says where at start and at exit.
+TEST_F(VostekAppTest, AnUnreadableCollectionFileStaysAndChangesGoBesideIt) {
+  std::filesystem::create_directory(File("items.vkd"));
+  WriteTestFile(File("items.vkd.unsaved"), "an earlier session's");
+  for (const bool change : {false, true}) {
+    m_globals.messages.shown.clear();
+    CvostekApp app(m_dir.Path(), m_lockPath);
+    ASSERT_TRUE(app.InitInstance());
+    RunInEventLoop([&app] { QTimer::singleShot(0, &app, &CvostekApp::RequestExit); });
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].text.find(File("items.vkd.unsaved.1") + " に保存します"),
+              std::string::npos);
+    if (change) {
+      g_data->AddGroup("Kept");
+    }
+    app.ExitInstance();
+    EXPECT_EQ(Exists("items.vkd.unsaved.1"), change);
+    ASSERT_EQ(m_messages.size(), change ? 2u : 1u);
+  }
+  EXPECT_NE(Read("items.vkd.unsaved.1").find("Kept"), std::string::npos);
+  EXPECT_NE(m_messages[1].text.find(File("items.vkd.unsaved.1") + " に保存しました"),
+            std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_directory(File("items.vkd")));
+  EXPECT_EQ(Read("items.vkd.unsaved"), "an earlier session's");
+}
+
+// Another environment means another single-instance lock; the data folder's own lock
+// still lets only one instance use its files.
+TEST_F(VostekAppTest, TwoInstancesWithDifferentLocksNeverShareOneFolder) {
+  CvostekApp first(m_dir.Path(), m_lockPath);
+  ASSERT_TRUE(first.InitInstance());
+  ScopedTempDir otherRuntime;
+  {
+    CvostekApp second(m_dir.Path(), otherRuntime.File("letsgosoundingourheels"));
+    EXPECT_FALSE(second.InitInstance());
+    EXPECT_EQ(second.ExitInstance(), 1);
+  }
+  EXPECT_FALSE(Exists("setting.ini"));
+  EXPECT_TRUE(m_messages.empty());
+  first.ExitInstance();
+  EXPECT_TRUE(Exists("setting.ini"));
 }
 
 TEST_F(VostekAppTest, AnExitRequestClosesAnOpenMessage) {
