@@ -53,6 +53,11 @@ inline constexpr char kCollectionLinkFolderMissing[] =
 inline constexpr char kCollectionSavedAside[] =
     "%1 には保存できないため、アイテムとグループを %2 に保存しました。";
 
+// An item whose place the collection file records in another system's form.
+inline constexpr char kForeignIdList[] =
+    "このアイテムの場所は別のシステム用の形式で記録されているため、ここでは開けません。\n"
+    "アイテムは削除するまでそのまま残します。";
+
 inline constexpr char kGroupNameFormat[] = "グループ%d";
 inline constexpr char kDefaultGroupName[] = "グループ0";
 inline constexpr char kUnknownName[] = "???";

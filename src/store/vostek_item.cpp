@@ -39,6 +39,11 @@ void VostekItem::Store(ArchiveWriter& archive) const {
   archive.WriteTime(m_lastTime);
   archive.WriteI32(m_group);
   archive.WriteU32(m_order);
+  if (m_pidl == nullptr) {
+    archive.WriteU32(static_cast<std::uint32_t>(m_foreignIdList.size()));
+    archive.WriteBytes(m_foreignIdList.data(), m_foreignIdList.size());
+    return;
+  }
   const std::size_t pidlSize = GetIdListSize(m_pidl);
   archive.WriteU32(static_cast<std::uint32_t>(pidlSize));
   archive.WriteBytes(m_pidl, pidlSize);
@@ -52,16 +57,19 @@ void VostekItem::Load(ArchiveReader& archive) {
   const std::uint32_t order = archive.ReadU32();
   const std::uint32_t pidlSize = archive.ReadU32();
   IdListPtr pidl;
+  std::string foreign;
   if (pidlSize > 0) {
     const std::string_view bytes = archive.ReadBytes(pidlSize);
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    // A later size walk trusts the items' byte counts, so they must hold together.
-    if (!IsWellFormedIdList(data, bytes.size())) {
-      throw ArchiveError("the ID list of \"" + name + "\" is damaged");
-    }
-    pidl.reset(CopyIdList(data, bytes.size()));
-    if (!pidl) {
-      throw ArchiveError("no memory for the ID list of \"" + name + "\"");
+    // A later size walk trusts the items' byte counts, so only a list that holds
+    // together in our encoding becomes a target; any other is kept as it was read.
+    if (!IsNativeIdList(data, bytes.size())) {
+      foreign = bytes;
+    } else {
+      pidl.reset(CopyIdList(data, bytes.size()));
+      if (!pidl) {
+        throw ArchiveError("no memory for the ID list of \"" + name + "\"");
+      }
     }
   }
   m_name = std::move(name);
@@ -72,4 +80,5 @@ void VostekItem::Load(ArchiveReader& archive) {
   m_order = order;
   vostek::g_malloc->Free(m_pidl);
   m_pidl = pidl.release();
+  m_foreignIdList = std::move(foreign);
 }

@@ -53,6 +53,9 @@ class VostekItem {
   std::int32_t GetIcon() const { return m_icon; }
   std::int32_t SetIcon(std::int32_t icon) { return m_icon = icon; }
   const IdList* GetPidl() const { return m_pidl; }
+  // An ID list in another system's encoding, as the file held it; the item then has no
+  // target here (GetPidl is null), and is written back with these bytes unchanged.
+  const std::string& GetForeignIdList() const { return m_foreignIdList; }
 
   // A successful launch or folder opening: one more use, stamped with `time`.
   void RecordLaunch(std::int64_t time) {
@@ -76,7 +79,8 @@ class VostekItem {
   std::uint32_t m_count = 0;    // successful launches
   std::int64_t m_lastTime = 0;  // seconds since 1970 of the last launch; 0: never
   std::int32_t m_group = 0;
-  std::uint32_t m_order = 0;  // position key inside the group
-  std::int32_t m_icon = 0;    // index into the view's image list; not stored
-  IdList* m_pidl = nullptr;   // owned, from g_malloc; null for an unreadable shortcut
+  std::uint32_t m_order = 0;    // position key inside the group
+  std::int32_t m_icon = 0;      // index into the view's image list; not stored
+  IdList* m_pidl = nullptr;     // owned, from g_malloc; null for an unreadable shortcut
+  std::string m_foreignIdList;  // set only while m_pidl is null
 };

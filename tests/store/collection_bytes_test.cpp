@@ -117,9 +117,7 @@ TEST(CollectionBytesTest, HostileSizesFailWithoutAllocating) {
   const std::string head = kTwoItemCollectionBytes.substr(0, 39 + 30);  // a.txt up to its N
   CountingAllocator allocator;
   for (const char* hex : {
-           "ff ff ff ff 07 00",                                               // a 4 GB ID list
-           "11 00 00 00 07 00 01 68 6f 6d 65 09 00 01 61 2e 74 78 74 00 00",  // cb past the end
-           "04 00 00 00 00 00 00 00",  // bytes after the terminator
+           "ff ff ff ff 07 00",  // a 4 GB ID list
        }) {
     EXPECT_THROW(ReadCollection(head + HexBytes(hex)), ArchiveError) << hex;
   }
@@ -130,6 +128,36 @@ TEST(CollectionBytesTest, HostileSizesFailWithoutAllocating) {
 
   allocator.refuse = true;
   EXPECT_THROW(ReadCollection(kTwoItemCollectionBytes), ArchiveError);
+}
+
+// Only the file's own framing decides whether it loads: an ID list in another encoding
+// (another system's build, or bytes that do not hold together as ours) stays with its
+// item as it was, gives no target here, and is written back byte for byte.
+TEST(CollectionBytesTest, IdListsNotInOurEncodingAreKeptAsTheyAre) {
+  const std::string head = kTwoItemCollectionBytes.substr(0, 39 + 30);  // a.txt up to its N
+  const std::string tail = kTwoItemCollectionBytes.substr(39 + 30 + 4 + 17);
+  CountingAllocator allocator;
+  for (const char* hex : {
+           "14 00 1f 50 e0 4f d0 20 ea 3a 69 10 a2 d8 08 00 2b 30 30 9d 00 00",  // Windows
+           "07 00 01 68 6f 6d 65 09 00 01 61 2e 74 78 74 00 00",                 // cb past the end
+           "00 00 00 00",              // bytes after the terminator
+           "02 00 00 00",              // an item without a kind
+           "05 00 07 61 62 00 00",     // an unknown kind
+           "06 00 01 61 2f 62 00 00",  // a name with a slash
+       }) {
+    const std::string list = HexBytes(hex);
+    ArchiveWriter size;
+    size.WriteU32(static_cast<std::uint32_t>(list.size()));
+    const std::string file = head + size.Bytes() + list + tail;
+    std::unique_ptr<VostekData> data;
+    ASSERT_NO_THROW(data = ReadCollection(file)) << hex;
+    const VostekItem& item = *data->GetItem(0);
+    EXPECT_EQ(item.GetName(), "a.txt");
+    EXPECT_EQ(item.GetPidl(), nullptr);
+    EXPECT_EQ(item.GetForeignIdList(), list);
+    EXPECT_EQ(WriteCollection(*data), file) << hex;
+  }
+  EXPECT_EQ(allocator.live, 0);
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ void VostekItem::InitFromShell(const IdList* parent, const IdList* child, std::i
   IdListPtr target = !path.empty() && IsShortcut(path) ? ResolveShortcut(path) : std::move(joined);
   vostek::g_malloc->Free(m_pidl);
   m_pidl = target.release();
+  m_foreignIdList.clear();
 
   m_count = 0;
   m_lastTime = 0;
@@ -72,6 +73,10 @@ void VostekItem::InitFromShell(const IdList* parent, const IdList* child, std::i
 }
 
 int VostekItem::Launch() {
+  if (!m_foreignIdList.empty()) {
+    ReportLaunchFailure(texts::kForeignIdList);
+    return 0;
+  }
   std::string error;
   if (!OpenTarget(m_pidl, &error)) {
     ReportLaunchFailure(error);
@@ -82,6 +87,10 @@ int VostekItem::Launch() {
 }
 
 int VostekItem::OpenFolder() {
+  if (!m_foreignIdList.empty()) {
+    ReportLaunchFailure(texts::kForeignIdList);
+    return 0;
+  }
   const std::string path = PathFromIdList(m_pidl);
   if (path.empty()) {
     return 0;

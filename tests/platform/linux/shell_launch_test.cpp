@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "platform/linux/shell_id_list.h"
+#include "resources/texts.h"
 #include "shell_test_desktop.h"
+#include "store/archive.h"
 #include "store/vostek_item.h"
 #include "support/test_globals.h"
 
@@ -227,6 +229,24 @@ TEST_F(ShellLaunch, FailuresShowTheSystemsTextAndCountNothing) {
   InitFromDrop(broken, In("broken.desktop"));
   ASSERT_EQ(broken.GetPidl(), nullptr);
   EXPECT_EQ(ExpectLaunchFails(broken), g_strerror(ENOENT));
+
+  // A place recorded by another system's build (a Windows shell list): kept, not opened.
+  ArchiveWriter record;
+  record.WriteString("This PC");
+  record.WriteU32(0);
+  record.WriteTime(0);
+  record.WriteI32(0);
+  record.WriteU32(0);
+  const std::string windowsList(
+      "\x14\x00\x1f\x50\xe0\x4f\xd0\x20\xea\x3a\x69\x10"
+      "\xa2\xd8\x08\x00\x2b\x30\x30\x9d\x00\x00",
+      22);
+  record.WriteU32(static_cast<std::uint32_t>(windowsList.size()));
+  record.WriteBytes(windowsList.data(), windowsList.size());
+  ArchiveReader reader(record.Bytes());
+  VostekItem foreign;
+  foreign.Load(reader);
+  EXPECT_EQ(ExpectLaunchFails(foreign), texts::kForeignIdList);
 
   WriteTestFile(In("noexec.desktop"), "[Desktop Entry]\nType=Application\nName=N\n");
   VostekItem noExec;
