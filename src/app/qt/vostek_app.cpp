@@ -110,6 +110,12 @@ bool CvostekApp::InitInstance() {
     });
   }
 
+  // The toolkit ends the process on its own when the display goes (it calls exit());
+  // the collection lives outside it, so it can still be written then.
+  g_runningApp = this;
+  static const bool s_registered = std::atexit(&CvostekApp::WriteFilesAtProcessExit) == 0;
+  (void)s_registered;
+
   m_frame = new CMainFrame();
   m_frame->hide();
 
@@ -135,11 +141,6 @@ bool CvostekApp::InitInstance() {
       },
       [this] { SaveChanges(); }, this);
 
-  // The toolkit ends the process on its own when the display goes (it calls exit());
-  // the collection lives outside it, so it can still be written then.
-  g_runningApp = this;
-  static const bool s_registered = std::atexit(&CvostekApp::WriteFilesAtProcessExit) == 0;
-  (void)s_registered;
   return true;
 }
 
