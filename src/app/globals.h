@@ -10,7 +10,7 @@ enum ViewMode : std::uint8_t { VIEW_GROUP = 0, VIEW_POPULAR = 1, VIEW_RECENT = 2
 
 // The eleven settings of setting.ini's section "GENERAL", named after their keys and
 // listed in the order they are read and written. Read once at start, changed in
-// memory, written back at exit.
+// memory, written back a few seconds after a change and at exit.
 struct Settings {
   std::int32_t popular = 1;
   std::int32_t recent = 0;

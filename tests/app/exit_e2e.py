@@ -28,7 +28,8 @@ class VostekWritingLittle(Vostek):
             resource.setrlimit(resource.RLIMIT_FSIZE, (8, resource.RLIM_INFINITY))
 
         self.session = session
-        self.process = session.start([BIN], cwd=folder, preexec_fn=limit)
+        self.process = session.start([BIN], cwd=folder, env=self.env(session, folder),
+                                     preexec_fn=limit)
 
 
 @unittest.skipIf(missing_x_tools(), f"needs {', '.join(missing_x_tools())}")
