@@ -137,14 +137,26 @@ TEST(CollectionBytesTest, IdListsNotInOurEncodingAreKeptAsTheyAre) {
   const std::string head = kTwoItemCollectionBytes.substr(0, 39 + 30);  // a.txt up to its N
   const std::string tail = kTwoItemCollectionBytes.substr(39 + 30 + 4 + 17);
   CountingAllocator allocator;
-  for (const char* hex : {
-           "14 00 1f 50 e0 4f d0 20 ea 3a 69 10 a2 d8 08 00 2b 30 30 9d 00 00",  // Windows
-           "07 00 01 68 6f 6d 65 09 00 01 61 2e 74 78 74 00 00",                 // cb past the end
-           "00 00 00 00",              // bytes after the terminator
-           "02 00 00 00",              // an item without a kind
-           "05 00 07 61 62 00 00",     // an unknown kind
-           "06 00 01 61 2f 62 00 00",  // a name with a slash
-       }) {
+  struct Case {
+    const char* hex;
+    bool framingBroken;  // foreign to every system, not only to this one
+  };
+  const Case cases[] = {
+      {"14 00 1f 50 e0 4f d0 20 ea 3a 69 10 a2 d8 08 00 2b 30 30 9d 00 00", false},  // Windows
+      {"07 00 01 68 6f 6d 65 09 00 01 61 2e 74 78 74 00 00", true},  // cb past the end
+      {"00 00 00 00", true},                                         // bytes after the end
+      {"02 00 00 00", false},                                        // an item without a kind
+      {"05 00 07 61 62 00 00", false},                               // an unknown kind
+      {"06 00 01 61 2f 62 00 00", false},                            // a name with a slash
+  };
+  for (const auto& [hex, framingBroken] : cases) {
+#ifdef _WIN32
+    if (!framingBroken) {
+      continue;  // the shell's own lists
+    }
+#else
+    (void)framingBroken;
+#endif
     const std::string list = HexBytes(hex);
     ArchiveWriter size;
     size.WriteU32(static_cast<std::uint32_t>(list.size()));
