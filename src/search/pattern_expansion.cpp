@@ -42,26 +42,6 @@ std::optional<char32_t> DecodeUtf8(std::string_view character) {
   }
 }
 
-std::string EncodeUtf8(char32_t code) {
-  std::string out;
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-  return out;
-}
-
 // A recursive-descent reading of the expression with the grammar of PCRE2 (UTF mode,
 // default options) for the constructs that denote finite sets; every method returns
 // false at anything else.
@@ -340,7 +320,7 @@ class Expansion {
     }
     for (char32_t code = *first; code <= *last; ++code) {
       if (code < 0xD800 || code > 0xDFFF) {
-        members.push_back(EncodeUtf8(code));
+        members.push_back(Utf8Of(code));
       }
     }
     return true;

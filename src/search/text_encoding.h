@@ -34,3 +34,7 @@ std::vector<bool> CharacterStarts(std::string_view text, TextEncoding encoding);
 // the few bytes before it: well-formed sequences never overlap, so only one that begins
 // at most three bytes earlier can cover it.
 bool IsUtf8CharacterStart(std::string_view text, std::size_t position);
+
+// Appends the UTF-8 form of the code point `code` (at most U+10FFFF) to `out`.
+void AppendUtf8(std::string& out, char32_t code);
+std::string Utf8Of(char32_t code);

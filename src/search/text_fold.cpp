@@ -48,19 +48,6 @@ char32_t Voiced(char32_t base, bool semi) {
   }
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
 // The code point of the three-byte UTF-8 character EF xx yy at `position`, or 0 when
 // there is none there.
 char32_t HalfAndFullWidthForm(std::string_view text, std::size_t position) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "search/text_encoding.h"
+
 namespace {
 
 constexpr std::uint16_t kNewClassTag = 0xFFFF;
@@ -10,24 +12,6 @@ constexpr std::uint16_t kBigObjectTag = 0x7FFF;     // a 32-bit tag follows
 constexpr std::uint32_t kBigClassTag = 0x80000000;  // high bit of a 32-bit tag: a class
 constexpr std::uint16_t kWideStringMark = 0xFFFE;
 constexpr std::uint32_t kTime64Mark = 0x8000000A;
-
-void AppendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
 
 std::string Utf16LeToUtf8(std::string_view bytes) {
   constexpr std::uint32_t kReplacement = 0xFFFD;
