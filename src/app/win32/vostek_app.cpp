@@ -13,6 +13,7 @@
 #include "store/atomic_file.h"
 #include "store/collection_file.h"
 #include "store/fill_text.h"
+#include "store/vostek_item.h"
 #include "view/win32/vostek_view.h"
 
 namespace {
@@ -83,7 +84,9 @@ bool CvostekApp::InitInstance() {
   CollectionLoadResult loaded = LoadCollectionFile(CollectionPath());
   m_data = std::move(loaded.data);
   g_data = m_data.get();
-  m_collectionSaveAllowed = loaded.saveAllowed;
+  m_collectionSavePath = loaded.savePath;
+  m_savesAside = loaded.SavesAside(CollectionPath());
+  m_loadedGeneration = ContentGeneration();
 
   m_frame = std::make_unique<CMainFrame>([](HWND owner) { RunAboutDialog(owner); },
                                          [this] { OnAppExit(); });
@@ -143,15 +146,22 @@ void CvostekApp::WriteFiles() {
   std::string settingsError;
   const bool settingsSaved =
       !m_settingsSaveAllowed || WriteSettings(SettingsPath(), g_settings, &settingsError);
+  // A file beside an unreadable collection file is made only for a session that changed
+  // something.
+  const bool saveCollection =
+      m_data != nullptr && (!m_savesAside || ContentGeneration() != m_loadedGeneration);
   std::string collectionError;
-  const bool collectionSaved = m_data == nullptr || !m_collectionSaveAllowed ||
-                               SaveCollectionFile(CollectionPath(), *m_data, &collectionError);
+  const bool collectionSaved =
+      !saveCollection || SaveCollectionFile(m_collectionSavePath, *m_data, &collectionError);
   if (!settingsSaved) {
     ShowMessageBox(FillText(texts::kSettingsSaveFailed, SettingsPath(), settingsError),
                    MessageButtons::Ok, MessageIcon::Warning);
   }
   if (!collectionSaved) {
-    ShowMessageBox(FillText(texts::kCollectionSaveFailed, CollectionPath(), collectionError),
+    ShowMessageBox(FillText(texts::kCollectionSaveFailed, m_collectionSavePath, collectionError),
+                   MessageButtons::Ok, MessageIcon::Warning);
+  } else if (saveCollection && m_savesAside) {
+    ShowMessageBox(FillText(texts::kCollectionSavedAside, CollectionPath(), m_collectionSavePath),
                    MessageButtons::Ok, MessageIcon::Warning);
   }
 }

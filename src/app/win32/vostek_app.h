@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -39,7 +40,9 @@ class CvostekApp {
   bool m_allocatorInstalled = false;
   bool m_settingsRead = false;
   bool m_settingsSaveAllowed = true;
-  bool m_collectionSaveAllowed = true;
+  std::string m_collectionSavePath;  // the collection file, or a new file beside it
+  bool m_savesAside = false;
+  std::uint64_t m_loadedGeneration = 0;
   bool m_filesWritten = false;
   std::unique_ptr<VostekData> m_data;
   std::unique_ptr<CMainFrame> m_frame;

@@ -95,7 +95,7 @@ TEST(WindowsFilesTest, DamagedCollectionsMoveAsideUnderFreeNames) {
     const CollectionLoadResult result = LoadCollectionFile(path);
     EXPECT_EQ(result.status, CollectionStatus::Damaged);
     EXPECT_EQ(result.movedTo, path + expected);
-    EXPECT_TRUE(result.saveAllowed);
+    EXPECT_FALSE(result.SavesAside(path));
     std::string bytes;
     EXPECT_EQ(ReadWholeFile(result.movedTo, &bytes), 0);
     EXPECT_EQ(bytes, "damaged");
