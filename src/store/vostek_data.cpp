@@ -61,6 +61,16 @@ void VostekData::AppendItem(std::unique_ptr<VostekItem> item) {
   BumpNamesGeneration();
 }
 
+std::uint32_t VostekData::NextOrderInGroup(std::int32_t group) const {
+  std::uint32_t order = 0;
+  for (const std::unique_ptr<VostekItem>& item : m_items) {
+    if (item->GetGroup() == group && item->GetOrder() >= order) {
+      order = item->GetOrder() + 1;
+    }
+  }
+  return order;
+}
+
 const std::string& VostekData::GetGroupName(int index) const {
   CheckIndex(index, m_groups.size(), "group");
   return m_groups[static_cast<std::size_t>(index)];

@@ -29,6 +29,8 @@ class VostekData {
   std::unique_ptr<VostekItem> RemoveItemAt(int index);  // the caller owns the item
   int FindItem(const VostekItem* item) const;           // -1 when absent
   void AppendItem(std::unique_ptr<VostekItem> item);
+  // The order key that files a new item after every item of `group`.
+  std::uint32_t NextOrderInGroup(std::int32_t group) const;
 
   int GetGroupCount() const { return static_cast<int>(m_groups.size()); }
   const std::string& GetGroupName(int index) const;

@@ -66,14 +66,8 @@ int VostekItem::OpenFolder() {
 int VostekData::AddItem(const IdList* parent, const IdList* child, ImageList& imageList) {
   const std::int32_t group =
       g_viewMode == VIEW_POPULAR || g_viewMode == VIEW_RECENT ? 0 : g_curGroup;
-  std::uint32_t order = 0;
-  for (const std::unique_ptr<VostekItem>& item : m_items) {
-    if (item->GetGroup() == group && item->GetOrder() >= order) {
-      order = item->GetOrder() + 1;
-    }
-  }
   auto item = std::make_unique<VostekItem>();
-  item->InitFromShell(parent, child, group, order);
+  item->InitFromShell(parent, child, group, NextOrderInGroup(group));
   VostekItem& added = *item;
   AppendItem(std::move(item));
   IconSource icon;
