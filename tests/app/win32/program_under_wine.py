@@ -17,8 +17,6 @@ from e2e_harness import (DICTIONARY, TIME_MARK, WorkArea, XSession,  # noqa: E40
 
 EXE = os.environ["VOSTEK_PROBE_EXE"]
 WINE_RUN = os.environ["VOSTEK_WINE_RUN"]
-# A prefix of the run's own, kept between runs: setting one up takes Wine a while.
-PREFIX = os.path.join(os.path.dirname(EXE), "wine-e2e")
 
 
 def windows_path(path):
@@ -88,6 +86,9 @@ def main():
     area = WorkArea()
     session = XSession(area)
     program = area.folder("program")
+    # A fresh prefix each run (about 15 s): one kept from an earlier run made the shell
+    # answer "???" for every display name on the next.
+    prefix = area.folder("wine")
     try:
         shutil.copy(EXE, os.path.join(program, "vostek.exe"))
         shutil.copytree(DICTIONARY, os.path.join(program, "dict"))
@@ -98,7 +99,7 @@ def main():
         kana = os.path.join(files, "さしすせそ.txt")
         area.write(kana, "kana")
         probe = os.path.join(area.root, "probe.txt")
-        env = dict(session.env, WINEPREFIX=PREFIX, VOSTEK_PROBE=windows_path(probe))
+        env = dict(session.env, WINEPREFIX=prefix, VOSTEK_PROBE=windows_path(probe))
         vostek = session.start([WINE_RUN, "vostek.exe", "--add", windows_path(batch),
                                 "--add", windows_path(kana)], env=env, cwd=program)
 
@@ -159,7 +160,7 @@ def main():
             assert "help_start=1" in settings.read()
     finally:
         subprocess.run([shutil.which("wineserver") or "wineserver", "-k"],
-                       env=dict(os.environ, WINEPREFIX=PREFIX), check=False)
+                       env=dict(os.environ, WINEPREFIX=prefix), check=False)
         session.close()
         area.cleanup()
     print("program_under_wine: passed")
