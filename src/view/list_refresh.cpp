@@ -27,10 +27,28 @@ ViewMode EffectiveMode() {
   return ShowsGroupView() ? VIEW_GROUP : g_viewMode;
 }
 
-// An item the mode shows, with its position in the collection.
+// What orders the mode's rows, smallest first; equal keys keep collection order.
+std::uint64_t RankKey(ViewMode mode, const VostekItem& item) {
+  switch (mode) {
+    case VIEW_POPULAR:
+      return ~item.GetCount();  // most used first
+    case VIEW_RECENT: {
+      // Newest first: the signed time flipped into an unsigned one, then reversed.
+      constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
+      return ~(static_cast<std::uint64_t>(item.GetLastTime()) ^ kSignBit);
+    }
+    case VIEW_GROUP:
+      break;
+  }
+  return item.GetOrder();
+}
+
+// An item the mode shows, with its position in the collection and its rank key: ranking
+// then reads the candidates alone, not the items scattered over the heap.
 struct Candidate {
   VostekItem* item;
   std::size_t position;
+  std::uint64_t key;
 };
 
 // The items the mode shows that the search keeps (all without a search), in collection
@@ -38,6 +56,7 @@ struct Candidate {
 std::vector<Candidate> Candidates(ViewMode mode, const std::optional<NameMatches>& matches) {
   std::vector<Candidate> candidates;
   const int count = g_data->GetItemCount();
+  candidates.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
     VostekItem* item = g_data->GetItem(i);
     const bool taken = mode == VIEW_POPULAR  ? item->GetCount() != 0
@@ -45,7 +64,7 @@ std::vector<Candidate> Candidates(ViewMode mode, const std::optional<NameMatches
                                              : item->GetGroup() == g_curGroup;
     const auto position = static_cast<std::size_t>(i);
     if (taken && (!matches || matches->Contains(position))) {
-      candidates.push_back({item, position});
+      candidates.push_back({item, position, RankKey(mode, *item)});
     }
   }
   return candidates;
@@ -54,36 +73,15 @@ std::vector<Candidate> Candidates(ViewMode mode, const std::optional<NameMatches
 // Puts the first `limit` candidates (all when 0) in display order. Items with equal keys
 // stay in collection order, which is what inserting each before the first it outranks
 // gives; only the rows shown are ranked, so a page of a long view costs little.
-void Rank(ViewMode mode, std::vector<Candidate>& candidates, std::size_t limit) {
-  const auto ranked = [&](auto key) {
-    const auto before = [key](const Candidate& a, const Candidate& b) {
-      const auto keyA = key(*a.item);
-      const auto keyB = key(*b.item);
-      return keyA != keyB ? keyA < keyB : a.position < b.position;
-    };
-    const auto end = limit != 0 && limit < candidates.size()
-                         ? candidates.begin() + static_cast<std::ptrdiff_t>(limit)
-                         : candidates.end();
-    if (end == candidates.end()) {
-      std::sort(candidates.begin(), end, before);
-    } else {
-      std::partial_sort(candidates.begin(), end, candidates.end(), before);
-    }
+void Rank(std::vector<Candidate>& candidates, std::size_t limit) {
+  const auto before = [](const Candidate& a, const Candidate& b) {
+    return a.key != b.key ? a.key < b.key : a.position < b.position;
   };
-  switch (mode) {
-    case VIEW_POPULAR:
-      ranked([](const VostekItem& item) { return ~item.GetCount(); });
-      break;
-    case VIEW_RECENT:
-      // Newest first: the signed time flipped into an unsigned one, then reversed.
-      ranked([](const VostekItem& item) {
-        constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
-        return ~(static_cast<std::uint64_t>(item.GetLastTime()) ^ kSignBit);
-      });
-      break;
-    case VIEW_GROUP:
-      ranked([](const VostekItem& item) { return item.GetOrder(); });
-      break;
+  if (limit == 0 || limit >= candidates.size()) {
+    std::sort(candidates.begin(), candidates.end(), before);
+  } else {
+    std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(limit),
+                      candidates.end(), before);
   }
 }
 
@@ -129,7 +127,7 @@ void LauncherView::RefreshList() {
   if (mode != VIEW_GROUP) {
     limit = static_cast<std::size_t>(std::max(0, m_list.GetCountPerPage()));
   }
-  Rank(mode, rows, limit);
+  Rank(rows, limit);
   if (limit != 0 && rows.size() > limit) {
     rows.resize(limit);
   }
