@@ -19,24 +19,31 @@ std::vector<std::string> MigemoDictionary::PathsIn(const std::string& folder) {
           "/usr/share/cmigemo/utf-8/migemo-dict"};
 }
 
-void MigemoDictionary::OpenIn(const std::string& folder) {
-  Open(PathsIn(folder));
-}
-
 void MigemoDictionary::Open(const std::vector<std::string>& paths) {
   WaitUntilOpened();
   OpenFiles(paths);
 }
 
-void MigemoDictionary::OpenInBackground(std::vector<std::string> paths) {
+void MigemoDictionary::OpenInBackground(std::vector<std::string> paths,
+                                        std::vector<std::string> texts) {
   WaitUntilOpened();
   CloseHandle();
+  m_stopAsking = false;
   m_opening =
-      std::async(std::launch::async, [this, paths = std::move(paths)] { OpenFiles(paths); });
+      std::async(std::launch::async, [this, paths = std::move(paths), texts = std::move(texts)] {
+        OpenFiles(paths);
+        for (const std::string& text : texts) {
+          if (m_stopAsking) {
+            return;
+          }
+          Remembered(text);
+        }
+      });
 }
 
 void MigemoDictionary::WaitUntilOpened() {
   if (m_opening.valid()) {
+    m_stopAsking = true;
     m_opening.get();
   }
 }
@@ -70,6 +77,10 @@ void MigemoDictionary::CloseHandle() {
 
 const std::string& MigemoDictionary::Query(const std::string& text) {
   WaitUntilOpened();
+  return Remembered(text);
+}
+
+const std::string& MigemoDictionary::Remembered(const std::string& text) {
   const auto found = m_answerByText.find(text);
   if (found != m_answerByText.end()) {
     m_answers.splice(m_answers.begin(), m_answers, found->second);

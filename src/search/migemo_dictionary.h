@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <future>
 #include <list>
@@ -19,16 +20,16 @@ class MigemoDictionary {
   MigemoDictionary(const MigemoDictionary&) = delete;
   MigemoDictionary& operator=(const MigemoDictionary&) = delete;
 
-  // Tries "dict/migemo-dict", then "../dict/migemo-dict", both in `folder`, then the
-  // system's UTF-8 dictionary. Reports nothing when none opens.
-  void OpenIn(const std::string& folder);
+  // The files to try for `folder`: "dict/migemo-dict", then "../dict/migemo-dict", both
+  // in it, then the system's UTF-8 dictionary.
   static std::vector<std::string> PathsIn(const std::string& folder);
   // Tries each file in turn and keeps the first that loads; when none does, keeps the
   // handle of the last (the library still answers through it, without any word).
   void Open(const std::vector<std::string>& paths);
-  // As Open, on a worker thread: the dictionary's loading then holds up nothing until
-  // the first query.
-  void OpenInBackground(std::vector<std::string> paths);
+  // As Open, on a worker thread, which then asks for `texts` ahead and remembers the
+  // answers: neither the loading nor those answers hold up anything until the first
+  // query, and that query stops the asking ahead at the text being asked.
+  void OpenInBackground(std::vector<std::string> paths, std::vector<std::string> texts = {});
   void Close();
 
   // The dictionary's regular expression for `text`; empty when it gives none. The
@@ -43,9 +44,12 @@ class MigemoDictionary {
   void CloseHandle();
   void WaitUntilOpened();
   std::string Ask(const std::string& text) const;
+  // The answer for `text`, remembered now if it was not; used by one thread at a time.
+  const std::string& Remembered(const std::string& text);
 
   void* m_migemo = nullptr;     // the library's handle
   std::future<void> m_opening;  // a background opening not yet waited for
+  std::atomic<bool> m_stopAsking{false};
   // Most recently asked first; the map finds a text's entry in the list.
   using Answer = std::pair<std::string, std::string>;
   std::list<Answer> m_answers;

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <numeric>
+#include <utility>
 
 #include "search/answer_normalization.h"
 #include "search/literal_matcher.h"
@@ -39,9 +40,13 @@ struct SearchPlan {
   }
 };
 
+std::vector<std::string> DictionaryTexts(const std::string& searchText) {
+  return RomajiReadings(FoldName(searchText, kNativeTextEncoding));
+}
+
 SearchPlan PlanSearch(MigemoDictionary& dictionary, const std::string& searchText) {
   SearchPlan plan;
-  for (const std::string& reading : RomajiReadings(FoldName(searchText, kNativeTextEncoding))) {
+  for (const std::string& reading : DictionaryTexts(searchText)) {
     const std::string& answer = dictionary.Query(reading);
     if (answer.empty()) {
       continue;
@@ -94,4 +99,14 @@ NameMatches SearchIndexedNames(MigemoDictionary& dictionary, const std::string& 
     index.KeepMatching(kept, [&](std::string_view folded) { return filter->Matches(folded); });
   }
   return kept;
+}
+
+std::vector<std::string> SingleLetterDictionaryTexts() {
+  std::vector<std::string> texts;
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    for (std::string& text : DictionaryTexts(std::string(1, letter))) {
+      texts.push_back(std::move(text));
+    }
+  }
+  return texts;
 }

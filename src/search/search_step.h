@@ -24,3 +24,7 @@ std::vector<std::size_t> SearchNames(MigemoDictionary& dictionary, const std::st
 // asks nothing.
 NameMatches SearchIndexedNames(MigemoDictionary& dictionary, const std::string& searchText,
                                const NameIndex& index);
+
+// The texts the search of a single letter, A to Z, asks the dictionary for: those worth
+// asking for ahead, since every search starts with one of them.
+std::vector<std::string> SingleLetterDictionaryTexts();

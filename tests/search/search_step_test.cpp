@@ -103,7 +103,8 @@ TEST_F(RealDictionary, IndexedSearchKeepsWhatTheSearchOverTheNamesKeeps) {
 
 TEST_F(RealDictionary, RemembersAnswersWithoutChangingThem) {
   MigemoDictionary fresh;
-  fresh.OpenInBackground({kSystemDictionary});  // its first query waits for it
+  // Its first query waits for the opening, and stops the asking ahead.
+  fresh.OpenInBackground({kSystemDictionary}, SingleLetterDictionaryTexts());
   const std::string first = Dictionary().Query("TOUKYOU");
   // Push it out of the cache and ask again, then ask while it is remembered.
   for (std::size_t count = 0; count <= MigemoDictionary::kRememberedAnswers; ++count) {
@@ -113,6 +114,10 @@ TEST_F(RealDictionary, RemembersAnswersWithoutChangingThem) {
   EXPECT_EQ(Dictionary().Query("TOUKYOU"), first);
   EXPECT_EQ(fresh.Query("TOUKYOU"), first);
   EXPECT_NE(first.find("東"), std::string::npos);
+  // Answers asked for ahead are the dictionary's own.
+  for (const std::string text : {"k", "n", "nn", "z"}) {
+    EXPECT_EQ(fresh.Query(text), Dictionary().Query(text)) << text;
+  }
   // Different texts keep their own answers side by side.
   EXPECT_EQ(Dictionary().Query("REPO"), fresh.Query("REPO"));
   EXPECT_NE(Dictionary().Query("REPO"), first);

@@ -175,7 +175,7 @@ TEST_F(ListRefreshTest, RowZeroEndsSelectedAndFocusedAndTheOldSelectionGoes) {
 // Searches with the real dictionary, opened once for all of them.
 class SearchRefreshTest : public ListRefreshTest {
  protected:
-  static void SetUpTestSuite() { Dictionary().OpenIn("."); }
+  static void SetUpTestSuite() { Dictionary().Open(MigemoDictionary::PathsIn(".")); }
   static MigemoDictionary& Dictionary() {
     static MigemoDictionary dictionary;
     return dictionary;

@@ -14,6 +14,7 @@
 #include "resources/texts.h"
 #include "resources/virtual_keys.h"
 #include "search/migemo_dictionary.h"
+#include "search/search_step.h"
 #include "store/vostek_data.h"
 #include "tray/window_activation.h"
 #include "view/launcher_view.h"
@@ -120,7 +121,8 @@ void CvostekView::OnInitialUpdate() {
       item->SetIcon(m_imageList.AddDeferredIcon());
     }
   }
-  m_dictionary->OpenInBackground(MigemoDictionary::PathsIn(g_dataFolder));
+  m_dictionary->OpenInBackground(MigemoDictionary::PathsIn(g_dataFolder),
+                                 SingleLetterDictionaryTexts());
 
   QWidget* top = window();
   if (top != m_watchedWindow) {

@@ -11,6 +11,7 @@
 #include "resources/command_ids.h"
 #include "resources/texts.h"
 #include "resources/virtual_keys.h"
+#include "search/search_step.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
 #include "tray/win32/hot_key.h"
@@ -91,7 +92,7 @@ void CvostekView::OnInitialUpdate() {
   }
   // Relative to the program's folder, the current one: the library opens files by
   // narrow names, which need not hold the folder's own name.
-  m_dictionary.OpenIn(".");
+  m_dictionary.OpenInBackground(MigemoDictionary::PathsIn("."), SingleLetterDictionaryTexts());
 }
 
 void CvostekView::SyncImageList() {
