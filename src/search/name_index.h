@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <future>
 #include <span>
 #include <string>
 #include <string_view>
@@ -87,3 +88,8 @@ class NameIndex {
   std::vector<std::size_t> m_postingStarts;
   std::vector<std::uint32_t> m_postings;
 };
+
+// Builds the index of `names` on a worker thread, from a copy of them made before this
+// returns, so the names may change meanwhile.
+std::future<NameIndex> BuildNameIndexInBackground(std::span<const std::string_view> names,
+                                                  TextEncoding encoding = kNativeTextEncoding);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "search/name_index.h"
@@ -59,6 +61,10 @@ class LauncherView {
   // Backspace (8) and Delete (0x2E) clear the whole search text and refresh.
   void OnKeyDown(int virtualKey);
   const std::string& SearchText() const { return m_search; }
+  // Starts indexing the collection's names on a worker thread, unless their index is
+  // current or under way: the next search then need not wait for all of it. For when
+  // the program has nothing else to do, before the user may type.
+  void PrepareSearch();
 
   // Hides the window (when shown) and resets what the next showing shows.
   void OnHide();
@@ -121,6 +127,7 @@ class LauncherView {
   void StepCycle(int direction);  // +1 next, -1 previous
   // The index of g_data's names, rebuilt first when they changed since it was built.
   const NameIndex& CurrentNameIndex();
+  std::vector<std::string_view> CurrentNames() const;
 
   ListControl& m_list;
   ViewHost& m_host;
@@ -131,4 +138,7 @@ class LauncherView {
   NameIndex m_nameIndex;
   const VostekData* m_indexedData = nullptr;  // the collection and the names generation
   std::uint64_t m_indexedGeneration = 0;      // m_nameIndex was built from
+  std::future<NameIndex> m_preparedIndex;     // PrepareSearch's, until taken
+  const VostekData* m_preparedData = nullptr;
+  std::uint64_t m_preparedGeneration = 0;
 };

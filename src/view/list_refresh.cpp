@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/globals.h"
@@ -142,18 +143,39 @@ void LauncherView::RefreshList() {
   m_host.SetTitle(WindowTitle(mode, m_search));
 }
 
+void LauncherView::PrepareSearch() {
+  const bool current = m_indexedData == g_data && m_indexedGeneration == NamesGeneration();
+  // One under way is let finish, whatever it indexes: dropping it would wait for it.
+  if (g_data == nullptr || current || m_preparedIndex.valid()) {
+    return;
+  }
+  m_preparedIndex = BuildNameIndexInBackground(CurrentNames());
+  m_preparedData = g_data;
+  m_preparedGeneration = NamesGeneration();
+}
+
 const NameIndex& LauncherView::CurrentNameIndex() {
   if (m_indexedData != g_data || m_indexedGeneration != NamesGeneration()) {
-    std::vector<std::string_view> names;
-    names.reserve(static_cast<std::size_t>(g_data->GetItemCount()));
-    for (int i = 0; i < g_data->GetItemCount(); ++i) {
-      names.emplace_back(g_data->GetItem(i)->GetName());
+    std::optional<NameIndex> prepared;
+    if (m_preparedIndex.valid()) {
+      prepared = m_preparedIndex.get();  // also when outdated, so that the next may start
     }
-    m_nameIndex = NameIndex(names);
+    const bool usable =
+        prepared && m_preparedData == g_data && m_preparedGeneration == NamesGeneration();
+    m_nameIndex = usable ? std::move(*prepared) : NameIndex(CurrentNames());
     m_indexedData = g_data;
     m_indexedGeneration = NamesGeneration();
   }
   return m_nameIndex;
+}
+
+std::vector<std::string_view> LauncherView::CurrentNames() const {
+  std::vector<std::string_view> names;
+  names.reserve(static_cast<std::size_t>(g_data->GetItemCount()));
+  for (int i = 0; i < g_data->GetItemCount(); ++i) {
+    names.emplace_back(g_data->GetItem(i)->GetName());
+  }
+  return names;
 }
 
 void LauncherView::InsertListItem(int row, VostekItem* item) {

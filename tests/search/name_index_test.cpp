@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,6 +102,21 @@ TEST(NameIndex, LiteralsThatEndOrStartInsideACharacterStillMatch) {
             (std::vector<std::string>{"\x82\xA0", "\x82", "A\x82\xA0"}));
   EXPECT_EQ(Kept({"\x82\x41", "A"}, {"a"}, TextEncoding::kShiftJis),
             (std::vector<std::string>{"A"}));
+}
+
+TEST(NameIndex, ABackgroundBuildIndexesTheNamesAsTheyWereWhenAsked) {
+  auto names = std::make_unique<std::vector<std::string>>(
+      std::vector<std::string>{"Report.txt", "", "東京", "memo"});
+  const std::vector<std::string> asked = *names;
+  std::future<NameIndex> building = BuildNameIndexInBackground(Views(*names));
+  (*names)[0] = "changed";
+  names.reset();  // the names handed in are gone before the build may even start
+  const NameIndex index = building.get();
+  ASSERT_EQ(index.size(), asked.size());
+  for (std::size_t position = 0; position < asked.size(); ++position) {
+    EXPECT_EQ(index.FoldedName(position), FoldName(asked[position], kNativeTextEncoding));
+  }
+  EXPECT_EQ(index.Search(Literals{"repo"}).Positions(), (std::vector<std::size_t>{0}));
 }
 
 TEST(NameIndex, EmptyLiteralKeepsAllNoLiteralNone) {

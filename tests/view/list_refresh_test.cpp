@@ -271,6 +271,38 @@ TEST_F(SearchRefreshTest, SeesEveryChangeOfTheNamesSinceTheLastSearch) {
   EXPECT_EQ(list.Texts(), (Strings{"レポート"}));
 }
 
+// An index made ahead on a worker thread serves only the names it was made from.
+TEST_F(SearchRefreshTest, AnIndexMadeAheadServesOnlyTheNamesItWasMadeFrom) {
+  VostekItem* memo = Add("memo", 0, 0);
+  Add("Report.txt", 0, 1);
+  searching.PrepareSearch();
+  Type("rep", searching);
+  EXPECT_EQ(list.Texts(), (Strings{"Report.txt"}));
+
+  memo->SetName("repair");
+  searching.PrepareSearch();
+  searching.RefreshList();
+  EXPECT_EQ(list.Texts(), (Strings{"repair", "Report.txt"}));
+
+  memo->SetName("reply");
+  searching.PrepareSearch();
+  memo->SetName("memo");  // before the index made ahead is used
+  searching.RefreshList();
+  EXPECT_EQ(list.Texts(), (Strings{"Report.txt"}));
+
+  VostekData other;
+  other.InitDefault();
+  auto item = std::make_unique<VostekItem>();
+  item->SetName("レポート");
+  other.AppendItem(std::move(item));
+  memo->SetName("repo");
+  searching.PrepareSearch();
+  g_data = &other;
+  searching.RefreshList();
+  EXPECT_EQ(list.Texts(), (Strings{"レポート"}));
+  g_data = &data;
+}
+
 TEST_F(SearchRefreshTest, SearchesTheCollectionShownNow) {
   Add("memo", 0, 0);
   Add("Report.txt", 0, 1);

@@ -109,6 +109,7 @@ void CvostekView::Resize(const RECT& area) {
 
 void CvostekView::OnShow() {
   ShowAtCursor(m_frame, [this] { m_logic->RefreshList(); });
+  m_logic->PrepareSearch();
   ::SetFocus(m_list);
   m_commandsChanged();
 }
