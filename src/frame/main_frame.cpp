@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTimer>
@@ -115,6 +116,7 @@ CMainFrame::CMainFrame(QWidget* parent)
   SyncToolBar();
   // Reached once the event loop runs with the tray icon placed: the program is ready.
   QTimer::singleShot(0, this, [] { Trace("ready"); });
+  QTimer::singleShot(0, this, &CMainFrame::PrepareFirstShowing);
 }
 
 CMainFrame::~CMainFrame() {
@@ -262,11 +264,28 @@ void CMainFrame::ShowWindow(const std::string& activationToken) {
     // The list knows how many rows fit only once it is laid out, which a hidden window
     // is not; nothing is painted before this returns, so the old rows never show.
     m_view->Logic().RefreshList();
+    m_view->Logic().PrepareSearch();  // for names changed since the last showing
     m_view->setFocus();
   }
   ActivateWindow(this, activationToken);
   m_broughtUp = true;
   SyncToolBar();
+}
+
+// The first showing would otherwise wait for the fonts of the rows' names, the style's
+// pictures and the name index: made once off screen, as soon as the program is idle.
+void CMainFrame::PrepareFirstShowing() {
+  if (isVisible()) {
+    return;
+  }
+  QImage scratch(size(), QImage::Format_ARGB32_Premultiplied);
+  // A hidden window is laid out only when it is rendered: the list then knows how many
+  // rows fit, as it does when shown.
+  render(&scratch, QPoint(), QRegion(0, 0, 1, 1));
+  m_view->Logic().RefreshList();
+  render(&scratch);
+  m_view->Logic().PrepareSearch();
+  Trace("prepared");
 }
 
 void CMainFrame::OnApplicationStateChanged(Qt::ApplicationState state) {

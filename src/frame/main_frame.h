@@ -63,6 +63,7 @@ class CMainFrame : public QMainWindow {
   void SyncToolBar();
   void UpdateMenu(QMenu* menu);
   void ShowWindow(const std::string& activationToken);
+  void PrepareFirstShowing();
   bool ApplyOuterSizeOnce();
   void OnApplicationStateChanged(Qt::ApplicationState state);
 

@@ -530,10 +530,14 @@ TEST_F(MainFrameTest, ShowingFillsOnePageOfThePopularViewAtTheWindowsSize) {
                1700000000 + i);
   }
   MakeFrame();
+  QApplication::processEvents();  // the first showing is rehearsed while hidden
+  EXPECT_FALSE(frame->isVisible());
+  const int rehearsed = frame->View()->GetItemCount();
   Show();
   const int page = frame->View()->GetCountPerPage();
   EXPECT_GT(page, 3);  // a 200 x 220 window holds several rows
   EXPECT_EQ(frame->View()->GetItemCount(), page);
+  EXPECT_EQ(rehearsed, page);
 }
 
 TEST_F(MainFrameTest, AWindowTheDesktopMinimisedHidesAndComesBackRestored) {
