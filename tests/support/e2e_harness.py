@@ -159,7 +159,7 @@ class XSession:
     SCREEN = (1024, 768)
     TRAY_HEIGHT = 24
 
-    def __init__(self, area, window_manager=False, tray_edge="bottom"):
+    def __init__(self, area, window_manager=False, tray_edge="bottom", session_bus=False):
         self.processes = []
         self.log_path = os.path.join(area.root, "session.log")
         self.log = open(self.log_path, "ab")
@@ -179,9 +179,11 @@ class XSession:
                         XDG_CACHE_HOME=area.folder("cache"),
                         XDG_DATA_HOME=area.folder("share"),
                         GIO_USE_VFS="local", LANG="C.UTF-8", LC_ALL="C.UTF-8")
-        # No session bus (so no StatusNotifier host) and no other display.
+        # No session bus of the caller's (so no StatusNotifier host) and no other display.
         for name in ("DBUS_SESSION_BUS_ADDRESS", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP"):
             self.env.pop(name, None)
+        if session_bus:
+            self.start_session_bus()
         self.root = int(self.tool("xwininfo", "-root").split("Window id: ")[1].split()[0], 16)
         self.window_manager = window_manager
         if window_manager:
@@ -191,6 +193,20 @@ class XSession:
         self.tray_edge = tray_edge
         self.tray = None
         self.start_tray()
+
+    def start_session_bus(self):
+        """A private session bus, as a desktop has: without one the toolkit starts one
+        through a helper process it forks, which slows a large program's start-up."""
+        read_end, write_end = os.pipe()
+        self.start(["dbus-daemon", "--session", "--nofork", f"--print-address={write_end}"],
+                   pass_fds=(write_end,))
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            address = pipe.readline().strip()
+        if not address:
+            self.close()
+            raise RuntimeError("dbus-daemon did not start")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
 
     def start(self, command, env=None, **options):
         process = subprocess.Popen(command, env=env or self.env, stdin=subprocess.DEVNULL,
