@@ -52,38 +52,42 @@ struct Candidate {
   std::uint64_t key;
 };
 
-// The items the mode shows that the search keeps (all without a search), in collection
-// order.
-std::vector<Candidate> Candidates(ViewMode mode, const std::optional<NameMatches>& matches) {
-  std::vector<Candidate> candidates;
+bool RanksBefore(const Candidate& a, const Candidate& b) {
+  return a.key != b.key ? a.key < b.key : a.position < b.position;
+}
+
+// The items the mode shows that the search keeps (all without a search), the first
+// `limit` of them (all when 0) in display order. Items with equal keys stay in
+// collection order. A page of a long automatic view is picked while the items are
+// read, holding no more candidates than it shows.
+std::vector<Candidate> RankedCandidates(ViewMode mode, const std::optional<NameMatches>& matches,
+                                        std::size_t limit) {
+  std::vector<Candidate> kept;  // with a limit: a heap whose front ranks last
   const int count = g_data->GetItemCount();
-  candidates.reserve(static_cast<std::size_t>(count));
+  kept.reserve(limit != 0 ? limit : static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
     VostekItem* item = g_data->GetItem(i);
     const bool taken = mode == VIEW_POPULAR  ? item->GetCount() != 0
                        : mode == VIEW_RECENT ? item->GetLastTime() != 0
                                              : item->GetGroup() == g_curGroup;
     const auto position = static_cast<std::size_t>(i);
-    if (taken && (!matches || matches->Contains(position))) {
-      candidates.push_back({item, position, RankKey(mode, *item)});
+    if (!taken || (matches && !matches->Contains(position))) {
+      continue;
+    }
+    const Candidate candidate{item, position, RankKey(mode, *item)};
+    if (limit == 0) {
+      kept.push_back(candidate);
+    } else if (kept.size() < limit) {
+      kept.push_back(candidate);
+      std::push_heap(kept.begin(), kept.end(), RanksBefore);
+    } else if (RanksBefore(candidate, kept.front())) {
+      std::pop_heap(kept.begin(), kept.end(), RanksBefore);
+      kept.back() = candidate;
+      std::push_heap(kept.begin(), kept.end(), RanksBefore);
     }
   }
-  return candidates;
-}
-
-// Puts the first `limit` candidates (all when 0) in display order. Items with equal keys
-// stay in collection order, which is what inserting each before the first it outranks
-// gives; only the rows shown are ranked, so a page of a long view costs little.
-void Rank(std::vector<Candidate>& candidates, std::size_t limit) {
-  const auto before = [](const Candidate& a, const Candidate& b) {
-    return a.key != b.key ? a.key < b.key : a.position < b.position;
-  };
-  if (limit == 0 || limit >= candidates.size()) {
-    std::sort(candidates.begin(), candidates.end(), before);
-  } else {
-    std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(limit),
-                      candidates.end(), before);
-  }
+  std::sort(kept.begin(), kept.end(), RanksBefore);
+  return kept;
 }
 
 std::string WindowTitle(ViewMode mode, const std::string& search) {
@@ -121,17 +125,12 @@ void LauncherView::RefreshList() {
   if (!m_search.empty()) {
     matches = SearchIndexedNames(m_dictionary, m_search, CurrentNameIndex());
   }
-  std::vector<Candidate> rows = Candidates(mode, matches);
-
   // The page size is read while the old rows still stand: it is what the window shows now.
   std::size_t limit = 0;
   if (mode != VIEW_GROUP) {
     limit = static_cast<std::size_t>(std::max(0, m_list.GetCountPerPage()));
   }
-  Rank(rows, limit);
-  if (limit != 0 && rows.size() > limit) {
-    rows.resize(limit);
-  }
+  const std::vector<Candidate> rows = RankedCandidates(mode, matches, limit);
 
   m_list.DeleteAllItems();
   for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -96,6 +96,19 @@ TEST_F(ListRefreshTest, EachViewTakesItsItemsInItsOrderWithTiesInCollectionOrder
   g_curGroup = 0;
   view.RefreshList();
   EXPECT_EQ(list.Texts(), (Strings{"untimed", "two", "three-old", "three-new", "never"}));
+
+  // A page of an automatic view is the start of its whole order, ties and all.
+  for (const ViewMode mode : {VIEW_POPULAR, VIEW_RECENT}) {
+    g_viewMode = mode;
+    list.countPerPage = 0;
+    view.RefreshList();
+    const Strings whole = list.Texts();
+    for (std::size_t page = 1; page <= whole.size(); ++page) {
+      list.countPerPage = static_cast<int>(page);
+      view.RefreshList();
+      EXPECT_EQ(list.Texts(), Strings(whole.begin(), whole.begin() + page)) << mode << page;
+    }
+  }
 }
 
 TEST_F(ListRefreshTest, OrdersCompareUnsignedAndTimesSigned) {
