@@ -4,13 +4,13 @@ a session bus, as on a desktop) over collections of several sizes and prints one
 every figure with its ratio to the empty collection's.
 
 For each size a collection is written by the collection maker (the program's own store
-code), then the program is started showing the one group (all items), and showing the
-popular view, each --runs times; every figure is the median of its runs. With
-VOSTEK_TRACE set the program writes its own timestamps (ready, prepared, show, key,
-painted) to stderr; the latencies are taken between them, never from this driver's
-clock. Ready is the time from the exec to the program's first idle turn of its event
-loop with the tray icon placed, on the same monotonic clock; prepare is the idle work
-that follows it (the first showing rehearsed off screen).
+code); the program is then started on it showing the one group (all items), and showing
+the popular view, in --runs rounds over all collections and views; every figure is the
+median of its runs. With VOSTEK_TRACE set the program writes its own timestamps (ready,
+prepared, show, key, painted) to stderr; the latencies are taken between them, never
+from this driver's clock. Ready is the time from the exec to the program's first idle
+turn of its event loop with the tray icon placed, on the same monotonic clock; prepare
+is the idle work that follows it (the first showing rehearsed off screen).
 
     bench/perf.py --bin build-perf/vostek --maker build-perf/bench/vostek_make_collection
 """
@@ -152,7 +152,7 @@ def main():
     parser.add_argument("--bin", required=True)
     parser.add_argument("--maker", required=True)
     parser.add_argument("--sizes", default="0,1000,10000,100000")
-    parser.add_argument("--runs", type=int, default=3,
+    parser.add_argument("--runs", type=int, default=5,
                         help="starts of each collection and view; each figure is their median")
     parser.add_argument("--settle", type=float, default=1.5,
                         help="seconds after ready before the idle memory is read")
@@ -166,20 +166,27 @@ def main():
         # and its libraries from the disk, which would count against the empty collection.
         measure(session, area.program_folder("warm-up", settings=SETTINGS.format(popular=0)),
                 os.path.abspath(args.bin), 0)
+        folders = {}
         for size in sizes:
             collection = os.path.join(area.folder("collections"), f"{size}.vkd")
             subprocess.run([os.path.abspath(args.maker), str(size), collection], check=True)
             for view, popular in VIEWS:
-                folder = area.program_folder(f"run-{size}-{view}",
-                                             items=area.read(collection),
-                                             settings=SETTINGS.format(popular=popular))
-                runs = [measure(session, folder, os.path.abspath(args.bin), args.settle)
-                        for _ in range(args.runs)]
-                results[(size, view)] = {name: statistics.median(run[name] for run in runs)
-                                         for name in runs[0]}
-                print(f"{size} items, {view} view: " + ", ".join(
-                    f"{name} {value:.1f}" for name, value in results[(size, view)].items()),
+                folders[(size, view)] = area.program_folder(
+                    f"run-{size}-{view}", items=area.read(collection),
+                    settings=SETTINGS.format(popular=popular))
+        # Round after round over every collection and view, so that the machine's own
+        # ups and downs fall on all of them alike.
+        runs = {key: [] for key in folders}
+        for round_number in range(args.runs):
+            for key, folder in folders.items():
+                runs[key].append(measure(session, folder, os.path.abspath(args.bin),
+                                         args.settle))
+                print(f"round {round_number + 1}, {key[0]} items, {key[1]} view: " + ", ".join(
+                    f"{name} {value:.1f}" for name, value in runs[key][-1].items()),
                     file=sys.stderr)
+        for key, measured in runs.items():
+            results[key] = {name: statistics.median(run[name] for run in measured)
+                            for name in measured[0]}
     finally:
         session.close()
         area.cleanup()
