@@ -116,7 +116,7 @@ CMainFrame::CMainFrame(QWidget* parent)
   SyncToolBar();
   // Reached once the event loop runs with the tray icon placed: the program is ready.
   QTimer::singleShot(0, this, [] { Trace("ready"); });
-  QTimer::singleShot(0, this, &CMainFrame::PrepareFirstShowing);
+  QTimer::singleShot(0, this, [this] { PrepareFirstShowing(); });
 }
 
 CMainFrame::~CMainFrame() {

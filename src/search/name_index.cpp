@@ -52,7 +52,8 @@ class PostingCounter {
 };
 
 // The index of the names `bytes` holds back to back, each ending at its entry of `ends`.
-NameIndex IndexOfCopies(std::string bytes, std::vector<std::size_t> ends, TextEncoding encoding) {
+NameIndex IndexOfCopies(const std::string& bytes, const std::vector<std::size_t>& ends,
+                        TextEncoding encoding) {
   std::vector<std::string_view> names;
   names.reserve(ends.size());
   std::size_t start = 0;
@@ -248,8 +249,8 @@ std::future<NameIndex> BuildNameIndexInBackground(std::span<const std::string_vi
     ends.push_back(bytes.size());
   }
   return std::async(std::launch::async,
-                    [bytes = std::move(bytes), ends = std::move(ends), encoding]() mutable {
-                      NameIndex index = IndexOfCopies(std::move(bytes), std::move(ends), encoding);
+                    [bytes = std::move(bytes), ends = std::move(ends), encoding] {
+                      NameIndex index = IndexOfCopies(bytes, ends, encoding);
                       // The building's scratch is twice the index; the allocator would
                       // keep it in this thread's heap for good.
                       ReturnFreedMemory();
