@@ -163,16 +163,9 @@ class XSession:
         self.processes = []
         self.log_path = os.path.join(area.root, "session.log")
         self.log = open(self.log_path, "ab")
-        read_end, write_end = os.pipe()
-        self.start(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-noreset",
-                    "-screen", "0", "%dx%dx24" % self.SCREEN],
-                   env=dict(os.environ), pass_fds=(write_end,))
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            number = pipe.readline().strip()
-        if not number:
-            self.close()
-            raise RuntimeError("Xvfb did not start")
+        number = self.start_and_read(
+            lambda fd: ["Xvfb", "-displayfd", str(fd), "-nolisten", "tcp", "-noreset",
+                        "-screen", "0", "%dx%dx24" % self.SCREEN], env=dict(os.environ))
         self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb",
                         HOME=area.folder("home"), XDG_RUNTIME_DIR=area.runtime,
                         XDG_CONFIG_HOME=area.folder("config"),
@@ -197,16 +190,22 @@ class XSession:
     def start_session_bus(self):
         """A private session bus, as a desktop has: without one the toolkit starts one
         through a helper process it forks, which slows a large program's start-up."""
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.start_and_read(
+            lambda fd: ["dbus-daemon", "--session", "--nofork", f"--print-address={fd}"])
+
+    def start_and_read(self, command_writing_to, env=None):
+        """Starts the server that command_writing_to(fd) makes, which writes where it can
+        be reached to that file descriptor once it is, and returns that first line."""
         read_end, write_end = os.pipe()
-        self.start(["dbus-daemon", "--session", "--nofork", f"--print-address={write_end}"],
-                   pass_fds=(write_end,))
+        command = command_writing_to(write_end)
+        self.start(command, env=env, pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
-            address = pipe.readline().strip()
-        if not address:
+            line = pipe.readline().strip()
+        if not line:
             self.close()
-            raise RuntimeError("dbus-daemon did not start")
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+            raise RuntimeError(command[0] + " did not start")
+        return line
 
     def start(self, command, env=None, **options):
         process = subprocess.Popen(command, env=env or self.env, stdin=subprocess.DEVNULL,
