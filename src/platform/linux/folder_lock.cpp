@@ -1,10 +1,11 @@
 #include "platform/linux/folder_lock.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "platform/linux/exclusive_lock.h"
 
 FolderLock::~FolderLock() {
   if (m_fd >= 0) {
@@ -20,12 +21,7 @@ FolderLock::Result FolderLock::Acquire(const std::string& folder) {
   if (fd < 0) {
     return Result::Unsupported;  // the files cannot be reached either; their reads say why
   }
-  int locked = 0;
-  do {
-    locked = ::flock(fd, LOCK_EX | LOCK_NB);
-  } while (locked != 0 && errno == EINTR);
-  if (locked != 0) {
-    const int lockError = errno;
+  if (const int lockError = LockExclusivelyNow(fd); lockError != 0) {
     ::close(fd);
     return lockError == EWOULDBLOCK ? Result::HeldElsewhere : Result::Unsupported;
   }

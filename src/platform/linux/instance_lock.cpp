@@ -1,13 +1,14 @@
 #include "platform/linux/instance_lock.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/linux/exclusive_lock.h"
 
 namespace {
 
@@ -53,12 +54,7 @@ InstanceLock::Result InstanceLock::Acquire(const std::string& path, std::string*
     ::close(fd);
     return Result::Failed;
   }
-  int locked = 0;
-  do {
-    locked = ::flock(fd, LOCK_EX | LOCK_NB);
-  } while (locked != 0 && errno == EINTR);
-  if (locked != 0) {
-    const int lockError = errno;
+  if (const int lockError = LockExclusivelyNow(fd); lockError != 0) {
     ::close(fd);
     if (lockError == EWOULDBLOCK) {
       return Result::HeldElsewhere;
