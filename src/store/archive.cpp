@@ -1,5 +1,7 @@
 #include "store/archive.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "search/text_encoding.h"
@@ -12,6 +14,8 @@ constexpr std::uint16_t kBigObjectTag = 0x7FFF;     // a 32-bit tag follows
 constexpr std::uint32_t kBigClassTag = 0x80000000;  // high bit of a 32-bit tag: a class
 constexpr std::uint16_t kWideStringMark = 0xFFFE;
 constexpr std::uint32_t kTime64Mark = 0x8000000A;
+// How much of data handed over in pieces is held at a time.
+constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
 
 std::string Utf16LeToUtf8(std::string_view bytes) {
   constexpr std::uint32_t kReplacement = 0xFFFD;
@@ -122,11 +126,40 @@ void ArchiveWriter::WriteObjectTag(std::string_view className, std::uint16_t sch
 std::string_view ArchiveReader::ReadBytes(std::size_t size) {
   if (size > Remaining()) {
     throw ArchiveError("the data ends " + std::to_string(size - Remaining()) +
-                       " bytes early at offset " + std::to_string(m_at));
+                       " bytes early at offset " + std::to_string(Offset()));
+  }
+  if (size > m_bytes.size() - m_at) {
+    Refill(size);
   }
   const std::string_view bytes = m_bytes.substr(m_at, size);
   m_at += size;
   return bytes;
+}
+
+void ArchiveReader::Refill(std::size_t size) {
+  const std::size_t unread = m_bytes.size() - m_at;
+  const auto wanted =
+      static_cast<std::size_t>(std::min<std::uint64_t>(std::max(size, kPieceBytes), Remaining()));
+  // The unread bytes move to the front; the piece grows only for a read larger than it.
+  if (wanted > m_piece.size()) {
+    std::string grown(wanted, '\0');
+    m_bytes.copy(grown.data(), unread, m_at);
+    m_piece.swap(grown);
+  } else if (unread > 0) {
+    std::memmove(m_piece.data(), m_bytes.data() + m_at, unread);
+  }
+  m_dropped += m_at;
+  m_at = 0;
+  m_bytes = std::string_view(m_piece.data(), unread);
+  while (m_bytes.size() < wanted) {
+    const std::size_t filled = m_bytes.size();
+    const std::size_t got = m_refill(m_piece.data() + filled, wanted - filled);
+    if (got == 0) {
+      throw ArchiveError("the data ends " + std::to_string(Remaining() - filled) +
+                         " bytes early at offset " + std::to_string(m_dropped + filled));
+    }
+    m_bytes = std::string_view(m_piece.data(), filled + got);
+  }
 }
 
 std::uint8_t ArchiveReader::ReadU8() {
@@ -180,7 +213,7 @@ std::string ArchiveReader::ReadString() {
   const std::uint64_t unitBytes = wide ? 2 : 1;
   if (length > Remaining() / unitBytes) {
     throw ArchiveError("a string of " + std::to_string(length) + " characters at offset " +
-                       std::to_string(m_at) + " exceeds the data");
+                       std::to_string(Offset()) + " exceeds the data");
   }
   const std::string_view bytes = ReadBytes(static_cast<std::size_t>(length * unitBytes));
   return wide ? Utf16LeToUtf8(bytes) : std::string(bytes);
@@ -196,7 +229,7 @@ std::uint64_t ArchiveReader::ReadCount(std::size_t minElementBytes) {
   }
   if (minElementBytes > 0 && count > Remaining() / minElementBytes) {
     throw ArchiveError("a count of " + std::to_string(count) + " at offset " +
-                       std::to_string(m_at) + " exceeds the data");
+                       std::to_string(Offset()) + " exceeds the data");
   }
   return count;
 }
@@ -211,7 +244,7 @@ std::int64_t ArchiveReader::ReadTime() {
 }
 
 void ArchiveReader::ReadObjectTag(std::string_view className, std::uint16_t schema) {
-  const std::size_t tagOffset = m_at;
+  const std::uint64_t tagOffset = Offset();
   const std::uint16_t tag = ReadU16();
   if (tag == kNewClassTag) {
     ReadNewClass(className, schema);

@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // The byte framing of the collection file, shared with the Windows build of VOSTEK,
 // whose application framework writes it: little-endian numbers, strings with a
@@ -46,20 +48,29 @@ class ArchiveWriter {
   std::map<std::string, std::uint32_t, std::less<>> m_classIndex;
 };
 
-// Reads from a block of bytes the caller keeps alive. Every failure throws
-// ArchiveError; no length or count read from the data is trusted beyond the bytes
-// that remain.
+// Hands a reader the next bytes of data too large to hold whole: fills up to `size`
+// bytes at `into` and returns how many, 0 only at the data's end. A failure to read
+// throws, as anything but ArchiveError, which means bad data.
+using ArchiveRefill = std::function<std::size_t(char* into, std::size_t size)>;
+
+// Reads from a block of bytes the caller keeps alive, or from data handed over in
+// pieces. Every failure throws ArchiveError; no length or count read from the data is
+// trusted beyond the bytes that remain.
 class ArchiveReader {
  public:
-  explicit ArchiveReader(std::string_view bytes) : m_bytes(bytes) {}
+  explicit ArchiveReader(std::string_view bytes) : m_bytes(bytes), m_size(bytes.size()) {}
   explicit ArchiveReader(std::string&&) = delete;  // would read a string already gone
+  // Reads `size` bytes, as `refill` gives them; what it has beyond them is not asked
+  // for. The views ReadBytes returns then last only until the next read.
+  ArchiveReader(std::uint64_t size, ArchiveRefill refill)
+      : m_size(size), m_refill(std::move(refill)) {}
 
   std::uint8_t ReadU8();
   std::uint16_t ReadU16();
   std::uint32_t ReadU32();
   std::int32_t ReadI32() { return static_cast<std::int32_t>(ReadU32()); }
   std::uint64_t ReadU64();
-  std::string_view ReadBytes(std::size_t size);  // a view into the block
+  std::string_view ReadBytes(std::size_t size);  // a view into the block or the piece
 
   // Either form: narrow bytes as they are, or UTF-16 converted to UTF-8 (an
   // unpaired surrogate becomes U+FFFD).
@@ -72,16 +83,22 @@ class ArchiveReader {
   // reference to an earlier object or any other class or schema fails.
   void ReadObjectTag(std::string_view className, std::uint16_t schema);
 
-  std::size_t Remaining() const { return m_bytes.size() - m_at; }
-  bool AtEnd() const { return m_at == m_bytes.size(); }
+  std::uint64_t Remaining() const { return m_size - Offset(); }
+  bool AtEnd() const { return Remaining() == 0; }
 
  private:
+  std::uint64_t Offset() const { return m_dropped + m_at; }
+  void Refill(std::size_t size);  // the next `size` bytes into the piece, after the unread
   std::uint64_t ReadStringLength(bool* wide);
   void ReadNewClass(std::string_view className, std::uint16_t schema);
   void ReadClassReference(std::uint32_t index, std::string_view className);
 
-  std::string_view m_bytes;
-  std::size_t m_at = 0;
+  std::string_view m_bytes;  // the block, or the piece read last
+  std::size_t m_at = 0;      // in m_bytes
+  std::uint64_t m_size = 0;
+  std::uint64_t m_dropped = 0;  // bytes of earlier pieces, gone from m_bytes
+  ArchiveRefill m_refill;
+  std::string m_piece;
   std::uint32_t m_nextIndex = 1;
   std::map<std::uint32_t, std::string, std::less<>> m_classes;  // index -> class name
 };

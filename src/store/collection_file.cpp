@@ -10,8 +10,8 @@
 #include "store/containing_folder.h"
 #include "store/file_kind.h"
 #include "store/file_rename.h"
+#include "store/file_stream.h"
 #include "store/fill_text.h"
-#include "store/whole_file.h"
 
 namespace {
 
@@ -49,6 +49,31 @@ std::unique_ptr<VostekData> DefaultCollection() {
   return data;
 }
 
+// Reads the collection in the file at `path` a piece at a time: the whole file would
+// take as much memory again as the items made from it. Returns 0, or errno's value when
+// the file cannot be opened or read; throws ArchiveError for bad data.
+int ReadCollectionFile(const std::string& path, std::unique_ptr<VostekData>* data) {
+  FileStream file;
+  if (const int failure = file.Open(path); failure != 0) {
+    return failure;
+  }
+  int readFailure = 0;
+  ArchiveReader archive(file.Size(), [&file, &readFailure](char* into, std::size_t size) {
+    std::size_t got = 0;
+    readFailure = file.Read(into, size, &got);
+    return got;  // a failure ends the data early, and is told apart below
+  });
+  try {
+    *data = ReadCollection(archive);
+  } catch (const ArchiveError&) {
+    if (readFailure != 0) {
+      return readFailure;
+    }
+    throw;
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::string WriteCollection(const VostekData& data) {
@@ -59,6 +84,10 @@ std::string WriteCollection(const VostekData& data) {
 
 std::unique_ptr<VostekData> ReadCollection(std::string_view bytes) {
   ArchiveReader archive(bytes);
+  return ReadCollection(archive);
+}
+
+std::unique_ptr<VostekData> ReadCollection(ArchiveReader& archive) {
   auto data = std::make_unique<VostekData>();
   data->Load(archive);
   if (!archive.AtEnd()) {
@@ -70,8 +99,13 @@ std::unique_ptr<VostekData> ReadCollection(std::string_view bytes) {
 CollectionLoadResult LoadCollectionFile(const std::string& path) {
   CollectionLoadResult result;
   result.savePath = path;
-  std::string bytes;
-  const int failure = ReadWholeFile(path, &bytes);
+  int failure = 0;
+  bool damaged = false;
+  try {
+    failure = ReadCollectionFile(path, &result.data);
+  } catch (const ArchiveError&) {
+    damaged = true;
+  }
   if (const std::string target = failure == ENOENT ? DanglingLinkTarget(path) : std::string();
       !target.empty()) {
     result.data = DefaultCollection();
@@ -98,18 +132,16 @@ CollectionLoadResult LoadCollectionFile(const std::string& path) {
         FillText(texts::kCollectionUnreadable, {path, std::strerror(failure), result.savePath});
     return result;
   }
-  try {
-    result.data = ReadCollection(bytes);
+  if (!damaged) {
     // The view always shows some group; a file without any still keeps its items.
     if (result.data->GetGroupCount() == 0) {
       result.data->InitDefault();
     }
     result.status = CollectionStatus::Loaded;
     return result;
-  } catch (const ArchiveError&) {
-    result.data = DefaultCollection();
-    result.status = CollectionStatus::Damaged;
   }
+  result.data = DefaultCollection();
+  result.status = CollectionStatus::Damaged;
   result.movedTo = MoveAside(path);
   if (result.movedTo.empty()) {
     const int moveFailure = errno;

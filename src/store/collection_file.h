@@ -6,6 +6,8 @@
 
 #include "store/vostek_data.h"
 
+class ArchiveReader;
+
 // items.vkd: the whole collection, read at start and written back while it changes and
 // at exit.
 
@@ -43,3 +45,4 @@ bool SaveCollectionFile(const std::string& path, const VostekData& data, std::st
 // bytes hold exactly one collection and nothing after it.
 std::string WriteCollection(const VostekData& data);
 std::unique_ptr<VostekData> ReadCollection(std::string_view bytes);
+std::unique_ptr<VostekData> ReadCollection(ArchiveReader& archive);

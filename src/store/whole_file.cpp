@@ -1,50 +1,28 @@
 #include "store/whole_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdint>
+
+#include "store/file_stream.h"
 
 int ReadWholeFile(const std::string& path, std::string* bytes, std::size_t maxBytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) {
-    return errno;
-  }
-  struct stat info {};
-  int failure = 0;
-  if (::fstat(fd, &info) != 0) {
-    failure = errno;
-  } else if (S_ISDIR(info.st_mode)) {
-    failure = EISDIR;
-  } else if (!S_ISREG(info.st_mode)) {
-    failure = EINVAL;
-  } else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
-    failure = EFBIG;
-  }
-  if (failure != 0) {
-    ::close(fd);
+  FileStream file;
+  if (const int failure = file.Open(path, maxBytes); failure != 0) {
     return failure;
   }
   bytes->clear();
-  bytes->reserve(static_cast<std::size_t>(info.st_size));
+  bytes->reserve(static_cast<std::size_t>(file.Size()));
   char buffer[65536];
   for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got > 0) {
-      bytes->append(buffer, static_cast<std::size_t>(got));
-      if (bytes->size() > maxBytes) {  // grew while being read
-        failure = EFBIG;
-        break;
-      }
-    } else if (got == 0) {
-      break;
-    } else if (errno != EINTR) {
-      failure = errno;
-      break;
+    std::size_t got = 0;
+    if (const int failure = file.Read(buffer, sizeof buffer, &got); failure != 0) {
+      return failure;
+    }
+    if (got == 0) {
+      return 0;
+    }
+    bytes->append(buffer, got);
+    if (bytes->size() > maxBytes) {  // grew while being read
+      return EFBIG;
     }
   }
-  ::close(fd);
-  return failure;
 }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 #include "store/archive.h"
 #include "store/collection_file.h"
 #include "store/vostek_data.h"
@@ -62,7 +66,9 @@ TEST(CollectionBytesTest, GoldenFilesWritten) {
   EXPECT_EQ(WriteCollection(data), kTwoItemCollectionBytes);
 }
 
-TEST(CollectionBytesTest, RecordsRoundTrip) {
+// Groups and records with every length form, an ID list of one item and of none (the
+// root) in records with the older time, and a name longer than a piece of the file.
+std::string VariedCollectionBytes() {
   VostekData data;
   data.AddGroup("");
   data.AddGroup(std::string(300, 'g'));
@@ -79,15 +85,71 @@ TEST(CollectionBytesTest, RecordsRoundTrip) {
   data.AppendItem(ItemFromRecord(
       HexBytes("00 00000000 00000000 00000000 00000000 0a000000 0800 01 612e747874 0000")));
   data.AppendItem(ItemFromRecord(HexBytes("00 00000000 00000000 00000000 00000000 02000000 0000")));
+  return WriteCollection(data);
+}
 
-  const std::string bytes = WriteCollection(data);
+// Many small records: pieces of the file end inside them.
+std::string LargeCollectionBytes() {
+  VostekData data;
+  data.InitDefault();
+  for (int i = 0; i < 5000; ++i) {
+    data.AppendItem(ItemFromRecord(ATxtRecord()));
+  }
+  return WriteCollection(data);
+}
+
+// What reading `bytes` gives: the collection written back, or "fails".
+std::string ReadBack(const std::function<std::unique_ptr<VostekData>()>& read) {
+  try {
+    return WriteCollection(*read());
+  } catch (const ArchiveError&) {
+    return "fails";
+  }
+}
+
+// The reader told the data holds `size` bytes, handed at most `piece` of `bytes` at a time.
+std::unique_ptr<VostekData> ReadInPieces(const std::string& bytes, std::uint64_t size,
+                                         std::size_t piece) {
+  std::size_t at = 0;
+  ArchiveReader archive(size, [&bytes, &at, piece](char* into, std::size_t asked) {
+    const std::size_t got = bytes.copy(into, std::min(asked, piece), at);
+    at += got;
+    return got;
+  });
+  return ReadCollection(archive);
+}
+
+TEST(CollectionBytesTest, RecordsRoundTrip) {
+  const std::string bytes = VariedCollectionBytes();
   EXPECT_NE(bytes.find(HexBytes("0a000000 0800 01 612e747874 0000")), std::string::npos);
   auto copy = ReadCollection(bytes);
   // Every stored field is in the bytes, so equal bytes mean equal records.
   EXPECT_EQ(WriteCollection(*copy), bytes);
   EXPECT_EQ(copy->GetItem(5)->GetName(), std::string(70000, 'n') + "名");
   EXPECT_EQ(copy->GetItem(5)->GetLastTime(), -70005);
-  EXPECT_EQ(PidlBytes(*copy->GetItem(data.GetItemCount() - 1)), HexBytes("00 00"));
+  EXPECT_EQ(PidlBytes(*copy->GetItem(copy->GetItemCount() - 1)), HexBytes("00 00"));
+}
+
+// A file is read a piece at a time; whatever its bytes, and however the system hands
+// them over, the result is the one of reading them whole. Data that ends before the
+// size the file had when opened (it shrank meanwhile) fails.
+TEST(CollectionBytesTest, ReadingInPiecesGivesWhatReadingWholeGives) {
+  std::vector<std::string> files = {VariedCollectionBytes(), LargeCollectionBytes(),
+                                    kDefaultCollectionBytes + "x",
+                                    HexBytes("00 00 ff ff 00 ca 9a 3b ff ff 01 00")};
+  for (std::size_t size = 0; size <= kTwoItemCollectionBytes.size(); ++size) {
+    files.push_back(kTwoItemCollectionBytes.substr(0, size));
+  }
+  for (const std::string& file : files) {
+    const std::string whole = ReadBack([&file] { return ReadCollection(file); });
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{7}, std::size_t{1} << 20}) {
+      EXPECT_EQ(ReadBack([&] { return ReadInPieces(file, file.size(), piece); }), whole)
+          << file.size() << " bytes in pieces of " << piece;
+      EXPECT_EQ(ReadBack([&] { return ReadInPieces(file, file.size() + 1, piece); }), "fails")
+          << file.size() << " bytes in pieces of " << piece;
+    }
+  }
+  EXPECT_NE(ReadBack([&files] { return ReadCollection(files.back()); }), "fails");
 }
 
 TEST(CollectionBytesTest, EveryTruncationFailsAndKeepsNothing) {
