@@ -40,8 +40,9 @@ void VostekItem::Store(ArchiveWriter& archive) const {
   archive.WriteI32(m_group);
   archive.WriteU32(m_order);
   if (m_pidl == nullptr) {
-    archive.WriteU32(static_cast<std::uint32_t>(m_foreignIdList.size()));
-    archive.WriteBytes(m_foreignIdList.data(), m_foreignIdList.size());
+    const std::string_view foreign = GetForeignIdList();
+    archive.WriteU32(static_cast<std::uint32_t>(foreign.size()));
+    archive.WriteBytes(foreign.data(), foreign.size());
     return;
   }
   const std::size_t pidlSize = GetIdListSize(m_pidl);
@@ -57,14 +58,14 @@ void VostekItem::Load(ArchiveReader& archive) {
   const std::uint32_t order = archive.ReadU32();
   const std::uint32_t pidlSize = archive.ReadU32();
   IdListPtr pidl;
-  std::string foreign;
+  std::unique_ptr<std::string> foreign;
   if (pidlSize > 0) {
     const std::string_view bytes = archive.ReadBytes(pidlSize);
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
     // A later size walk trusts the items' byte counts, so only a list that holds
     // together in our encoding becomes a target; any other is kept as it was read.
     if (!IsNativeIdList(data, bytes.size())) {
-      foreign = bytes;
+      foreign = std::make_unique<std::string>(bytes);
     } else {
       pidl.reset(CopyIdList(data, bytes.size()));
       if (!pidl) {

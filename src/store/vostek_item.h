@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "store/id_list.h"
 
@@ -55,7 +57,9 @@ class VostekItem {
   const IdList* GetPidl() const { return m_pidl; }
   // An ID list in another system's encoding, as the file held it; the item then has no
   // target here (GetPidl is null), and is written back with these bytes unchanged.
-  const std::string& GetForeignIdList() const { return m_foreignIdList; }
+  std::string_view GetForeignIdList() const {
+    return m_foreignIdList ? std::string_view(*m_foreignIdList) : std::string_view();
+  }
 
   // A successful launch or folder opening: one more use, stamped with `time`.
   void RecordLaunch(std::int64_t time) {
@@ -76,11 +80,12 @@ class VostekItem {
 
  private:
   std::string m_name;           // UTF-8 on Linux
-  std::uint32_t m_count = 0;    // successful launches
   std::int64_t m_lastTime = 0;  // seconds since 1970 of the last launch; 0: never
+  std::uint32_t m_count = 0;    // successful launches
   std::int32_t m_group = 0;
-  std::uint32_t m_order = 0;    // position key inside the group
-  std::int32_t m_icon = 0;      // index into the view's image list; not stored
-  IdList* m_pidl = nullptr;     // owned, from g_malloc; null for an unreadable shortcut
-  std::string m_foreignIdList;  // set only while m_pidl is null
+  std::uint32_t m_order = 0;  // position key inside the group
+  std::int32_t m_icon = 0;    // index into the view's image list; not stored
+  IdList* m_pidl = nullptr;   // owned, from g_malloc; null for an unreadable shortcut
+  // Set only while m_pidl is null; apart, since hardly any item has one.
+  std::unique_ptr<std::string> m_foreignIdList;
 };

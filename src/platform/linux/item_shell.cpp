@@ -63,7 +63,7 @@ void VostekItem::InitFromShell(const IdList* parent, const IdList* child, std::i
   IdListPtr target = !path.empty() && IsShortcut(path) ? ResolveShortcut(path) : std::move(joined);
   vostek::g_malloc->Free(m_pidl);
   m_pidl = target.release();
-  m_foreignIdList.clear();
+  m_foreignIdList.reset();
 
   m_count = 0;
   m_lastTime = 0;
@@ -73,7 +73,7 @@ void VostekItem::InitFromShell(const IdList* parent, const IdList* child, std::i
 }
 
 int VostekItem::Launch() {
-  if (!m_foreignIdList.empty()) {
+  if (m_foreignIdList) {
     ReportLaunchFailure(texts::kForeignIdList);
     return 0;
   }
@@ -87,7 +87,7 @@ int VostekItem::Launch() {
 }
 
 int VostekItem::OpenFolder() {
-  if (!m_foreignIdList.empty()) {
+  if (m_foreignIdList) {
     ReportLaunchFailure(texts::kForeignIdList);
     return 0;
   }
