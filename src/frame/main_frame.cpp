@@ -59,7 +59,7 @@ std::string_view ShowEntryTableText() {
 
 }  // namespace
 
-CMainFrame::CMainFrame(QWidget* parent)
+CMainFrame::CMainFrame(const std::function<void()>& awaitCollection, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QString::fromUtf8(texts::kTemplateTitle));
   setWindowIcon(ApplicationIcon());
@@ -91,7 +91,6 @@ CMainFrame::CMainFrame(QWidget* parent)
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
           &CMainFrame::OnApplicationStateChanged);
 
-  m_view->OnInitialUpdate();
   m_view->setFocus();
 
   const int hotKey = g_settings.hotkey;
@@ -113,6 +112,11 @@ CMainFrame::CMainFrame(QWidget* parent)
                         QString::fromStdString(GreetingText(hotKey, hotKeyMask)));
     g_settings.help_start = 1;
   }
+
+  if (awaitCollection) {
+    awaitCollection();
+  }
+  m_view->OnInitialUpdate();
   SyncToolBar();
   // Reached once the event loop runs with the tray icon placed: the program is ready.
   QTimer::singleShot(0, this, [] { Trace("ready"); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -22,7 +23,10 @@ class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit CMainFrame(QWidget* parent = nullptr);
+  // `awaitCollection`, when given, returns once the collection is in g_data: it is
+  // called after everything that needs no collection is made, and until then nothing
+  // here reads the collection (it may be being read on another thread).
+  explicit CMainFrame(const std::function<void()>& awaitCollection = {}, QWidget* parent = nullptr);
   ~CMainFrame() override;
 
   CvostekView* View() const { return m_view; }

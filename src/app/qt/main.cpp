@@ -119,6 +119,16 @@ int main(int argc, char* argv[]) {
     }
   }
 
+  // The folder is made, and its files claimed, before the toolkit comes up: the
+  // collection is then read while the toolkit starts.
+  const std::string folder = DataFolderPath();
+  std::string folderError;
+  const bool folderMade = !folder.empty() && MakePrivateFolder(folder, &folderError);
+  CvostekApp app(folder, lockPath);
+  if (folderMade) {
+    app.ClaimFiles();
+  }
+
   QApplication qtApp(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(texts::kAppTitle));
   // Ties the windows to the installed menu entry (its icon and name in task lists).
@@ -129,23 +139,20 @@ int main(int argc, char* argv[]) {
   InstallQtMessageBoxes();
 
   ExitSignals exitSignals;
-  // Made before the lock is taken: a folder that cannot be had ends the start with
-  // nothing written anywhere.
-  const std::string folder = DataFolderPath();
-  if (std::string error; folder.empty() || !MakePrivateFolder(folder, &error)) {
+  // A folder that cannot be had ends the start with nothing written anywhere.
+  if (!folderMade) {
     if (folder.empty()) {
-      error = "$HOME is not set and the user has no home folder";
+      folderError = "$HOME is not set and the user has no home folder";
     }
     // A signal closes the message, as it closes any other.
     QObject::connect(&exitSignals, &ExitSignals::exitRequested, &qtApp,
                      [] { QCoreApplication::exit(1); });
-    ShowMessageBox(FillText(texts::kDataFolderFailed, folder, error), MessageButtons::Ok,
+    ShowMessageBox(FillText(texts::kDataFolderFailed, folder, folderError), MessageButtons::Ok,
                    MessageIcon::Warning);
     exitSignals.IgnoreAfterwards();
     return 1;
   }
 
-  CvostekApp app(folder, lockPath);
   QObject::connect(&exitSignals, &ExitSignals::exitRequested, &app,
                    &CvostekApp::RequestUnattendedExit);
 

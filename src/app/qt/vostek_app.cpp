@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
 #include <utility>
 #include <vector>
 
@@ -33,12 +34,7 @@ CvostekApp* g_runningApp = nullptr;
 }  // namespace
 
 CvostekApp::CvostekApp(std::string folder, std::string lockPath)
-    : m_folder(std::move(folder)), m_lockPath(std::move(lockPath)) {
-#if QT_CONFIG(sessionmanager)
-  connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-          [this](QSessionManager&) { OnCommitData(); });
-#endif
-}
+    : m_folder(std::move(folder)), m_lockPath(std::move(lockPath)) {}
 
 // Without ExitInstance nothing is written: the window and the collection just go.
 CvostekApp::~CvostekApp() {
@@ -59,27 +55,55 @@ std::string CvostekApp::CollectionPath() const {
   return m_folder + "/" + kCollectionFileName;
 }
 
-bool CvostekApp::InitInstance() {
-  std::string error;
-  switch (m_lock.Acquire(m_lockPath, &error)) {
+void CvostekApp::ClaimFiles() {
+  switch (m_lock.Acquire(m_lockPath, &m_lockError)) {
     case InstanceLock::Result::HeldElsewhere:
-      m_anotherInstanceRuns = true;  // nothing is shown here; the caller may ask it to show
-      return false;
+      m_claim = Claim::AnotherInstanceRuns;
+      return;
     case InstanceLock::Result::Failed:
-      ShowMessageBox(FillText(texts::kInstanceLockFailed, m_lockPath, error), MessageButtons::Ok,
-                     MessageIcon::Warning);
-      return false;
+      m_claim = Claim::LockFailed;
+      return;
     case InstanceLock::Result::Acquired:
       break;
   }
   // An instance started with another environment holds another single-instance lock,
   // but must not share this folder's files all the same.
   if (m_folderLock.Acquire(m_folder) == FolderLock::Result::HeldElsewhere) {
-    // Its requests go elsewhere, so it cannot be asked to show its window.
-    std::fprintf(stderr, "vostek: another VOSTEK uses %s\n", m_folder.c_str());
-    return false;
+    m_claim = Claim::FolderInUse;
+    return;
+  }
+  m_claim = Claim::Claimed;
+  // The toolkit, the window, its menus, the tray icon and the hot-key need no
+  // collection: they are made while a worker reads the file, which a large collection
+  // takes most of the start for (read here when no thread can be had).
+  m_loading =
+      std::async(std::launch::async | std::launch::deferred, &LoadCollectionFile, CollectionPath());
+}
+
+bool CvostekApp::InitInstance() {
+  if (!m_claim) {
+    ClaimFiles();
+  }
+  switch (*m_claim) {
+    case Claim::AnotherInstanceRuns:
+      m_anotherInstanceRuns = true;  // nothing is shown here; the caller may ask it to show
+      return false;
+    case Claim::LockFailed:
+      ShowMessageBox(FillText(texts::kInstanceLockFailed, m_lockPath, m_lockError),
+                     MessageButtons::Ok, MessageIcon::Warning);
+      return false;
+    case Claim::FolderInUse:
+      // Its requests go elsewhere, so it cannot be asked to show its window.
+      std::fprintf(stderr, "vostek: another VOSTEK uses %s\n", m_folder.c_str());
+      return false;
+    case Claim::Claimed:
+      break;
   }
   m_filesRead = true;
+#if QT_CONFIG(sessionmanager)
+  connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+          [this](QSessionManager&) { OnCommitData(); });
+#endif
 
   g_dataFolder = m_folder;
   // Only the holder of the lock writes here, so a temporary file beside ours is what a
@@ -98,25 +122,13 @@ bool CvostekApp::InitInstance() {
   g_curGroup = 0;
   g_viewMode = StartViewMode(g_settings);
 
-  CollectionLoadResult loaded = LoadCollectionFile(CollectionPath());
-  m_data = std::move(loaded.data);
-  g_data = m_data.get();
-  m_collectionSavePath = loaded.savePath;
-  m_savesAside = loaded.SavesAside(CollectionPath());
-  if (!loaded.message.empty()) {
-    // Shown once the event loop runs, so that an exit request can close it.
-    QTimer::singleShot(0, this, [message = std::move(loaded.message)] {
-      ShowMessageBox(message, MessageButtons::Ok, MessageIcon::Warning);
-    });
-  }
-
   // The toolkit ends the process on its own when the display goes (it calls exit());
   // the collection lives outside it, so it can still be written then.
   g_runningApp = this;
   static const bool s_registered = std::atexit(&CvostekApp::WriteFilesAtProcessExit) == 0;
   (void)s_registered;
 
-  m_frame = new CMainFrame();
+  m_frame = new CMainFrame([this] { TakeCollection(m_loading.get()); });
   m_frame->hide();
 
   m_requests = std::make_unique<InstanceRequestServer>([this](const InstanceRequestLine& line) {
@@ -142,6 +154,19 @@ bool CvostekApp::InitInstance() {
       [this] { SaveChanges(); }, this);
 
   return true;
+}
+
+void CvostekApp::TakeCollection(CollectionLoadResult loaded) {
+  m_data = std::move(loaded.data);
+  g_data = m_data.get();
+  m_collectionSavePath = loaded.savePath;
+  m_savesAside = loaded.SavesAside(CollectionPath());
+  if (!loaded.message.empty()) {
+    // Shown once the event loop runs, so that an exit request can close it.
+    QTimer::singleShot(0, this, [message = std::move(loaded.message)] {
+      ShowMessageBox(message, MessageButtons::Ok, MessageIcon::Warning);
+    });
+  }
 }
 
 CMainFrame* CvostekApp::MainFrame() const {

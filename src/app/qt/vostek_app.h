@@ -3,22 +3,25 @@
 #include <QObject>
 #include <QPointer>
 #include <cstdint>
+#include <future>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/globals.h"
 #include "platform/linux/folder_lock.h"
 #include "platform/linux/instance_lock.h"
+#include "store/collection_file.h"
 
 class AutoSave;
 class CMainFrame;
 class InstanceRequestServer;
 class QWidget;
-class VostekData;
 
 // Where the process enters the system and where it leaves it. InitInstance claims the
-// single-instance lock, reads the settings, chooses the start view, loads the
-// collection and creates the main window hidden; ExitInstance destroys the window and
+// single-instance lock (unless ClaimFiles did so before), reads the settings, chooses
+// the start view, loads the collection and creates the main window hidden, the window
+// while the collection is read; ExitInstance destroys the window and
 // writes the settings and the collection back. While the system runs, what changed is
 // also written a few seconds after the last change, so that a crash loses little.
 class CvostekApp : public QObject {
@@ -32,6 +35,10 @@ class CvostekApp : public QObject {
   CvostekApp(const CvostekApp&) = delete;
   CvostekApp& operator=(const CvostekApp&) = delete;
 
+  // Takes the single-instance lock and the data folder's lock, and starts reading the
+  // collection on a worker. It needs no toolkit, so that a start can do it before the
+  // toolkit comes up; InitInstance does it when it was not done.
+  void ClaimFiles();
   // True when the system is to run its event loop; false when the process is to end
   // at once (another instance runs, or the lock cannot be had). A running instance
   // listens for the requests of later starts from here on.
@@ -68,7 +75,9 @@ class CvostekApp : public QObject {
     bool operator==(const Written&) const = default;
   };
   enum class Reporting { Boxes, TimedBoxes, StandardErrorOnly };
+  enum class Claim { Claimed, AnotherInstanceRuns, LockFailed, FolderInUse };
 
+  void TakeCollection(CollectionLoadResult loaded);  // into g_data, its message queued
   void WriteFiles(Reporting reporting, bool atExit);
   void SaveChanges();  // what changed since the last write; failures only to stderr
   bool SaveSettingsFile(std::string* message);
@@ -81,6 +90,9 @@ class CvostekApp : public QObject {
   std::string m_lockPath;
   InstanceLock m_lock;
   FolderLock m_folderLock;
+  std::optional<Claim> m_claim;  // none until ClaimFiles ran
+  std::string m_lockError;       // the system's text when the lock could not be had
+  std::future<CollectionLoadResult> m_loading;
   bool m_settingsSaveAllowed = true;  // false for a file left alone at start
   std::string m_collectionSavePath;   // the collection file, or a new file beside it
   bool m_savesAside = false;          // the collection file is not to be replaced
