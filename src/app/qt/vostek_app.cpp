@@ -86,8 +86,7 @@ bool CvostekApp::InitInstance() {
   }
   switch (*m_claim) {
     case Claim::AnotherInstanceRuns:
-      m_anotherInstanceRuns = true;  // nothing is shown here; the caller may ask it to show
-      return false;
+      return false;  // nothing is shown here; the caller may ask it to show
     case Claim::LockFailed:
       ShowMessageBox(FillText(texts::kInstanceLockFailed, m_lockPath, m_lockError),
                      MessageButtons::Ok, MessageIcon::Warning);

@@ -44,7 +44,7 @@ class CvostekApp : public QObject {
   // listens for the requests of later starts from here on.
   bool InitInstance();
   // After InitInstance gave false: whether that was because another instance runs.
-  bool AnotherInstanceRuns() const { return m_anotherInstanceRuns; }
+  bool AnotherInstanceRuns() const { return m_claim == Claim::AnotherInstanceRuns; }
   // Destroys the main window, then, in the instance that holds the lock (which has read
   // the settings), writes the settings and the collection. The process's exit code: always 1.
   int ExitInstance();
@@ -100,7 +100,6 @@ class CvostekApp : public QObject {
   Written m_written;
   bool m_filesRead = false;  // this instance owns the files: it read them and writes them
   bool m_exitRequested = false;
-  bool m_anotherInstanceRuns = false;
   std::unique_ptr<InstanceRequestServer> m_requests;
   bool m_unattendedExit = false;
   std::unique_ptr<VostekData> m_data;  // g_data points here while the system runs
