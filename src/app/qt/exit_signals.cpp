@@ -29,9 +29,6 @@ ExitSignals::ExitSignals(QObject* parent) : QObject(parent) {
     // Without a pipe the default handlers stay: a signal still ends the process.
     return;
   }
-  m_notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
-  connect(m_notifier, &QSocketNotifier::activated, this, &ExitSignals::Drain);
-
   struct sigaction action {};
   action.sa_handler = OnExitSignal;
   sigemptyset(&action.sa_mask);
@@ -41,8 +38,17 @@ ExitSignals::ExitSignals(QObject* parent) : QObject(parent) {
   }
 }
 
+void ExitSignals::Listen() {
+  if (g_signalPipe[0] < 0 || m_notifier != nullptr) {
+    return;
+  }
+  // The pipe keeps what came before: the notifier sees it as readable at once.
+  m_notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
+  connect(m_notifier, &QSocketNotifier::activated, this, &ExitSignals::Drain);
+}
+
 ExitSignals::~ExitSignals() {
-  if (m_notifier == nullptr) {
+  if (g_signalPipe[0] < 0) {
     return;
   }
   struct sigaction action {};

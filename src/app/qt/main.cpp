@@ -119,6 +119,8 @@ int main(int argc, char* argv[]) {
     }
   }
 
+  // From the claim on, an exit signal must reach the orderly end that writes the files.
+  ExitSignals exitSignals;
   // The folder is made, and its files claimed, before the toolkit comes up: the
   // collection is then read while the toolkit starts.
   const std::string folder = DataFolderPath();
@@ -137,8 +139,8 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(ApplicationIcon());
   const auto toolkitTranslations = InstallToolkitTranslations();
   InstallQtMessageBoxes();
+  exitSignals.Listen();
 
-  ExitSignals exitSignals;
   // A folder that cannot be had ends the start with nothing written anywhere.
   if (!folderMade) {
     if (folder.empty()) {
