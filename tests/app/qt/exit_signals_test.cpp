@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <csignal>
 
-// The signals come before Listen(), as they may while the program starts: each must
-// still arrive, once, and the process live on.
+// Two signals come before Listen(), as they may while the program starts, one after:
+// each must arrive once, and the process live on.
 TEST(ExitSignalsTest, EachSignalBecomesOneRequestOnTheEventLoop) {
   ExitSignals exitSignals;
   int requests = 0;
