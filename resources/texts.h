@@ -70,18 +70,25 @@ inline constexpr char kBalloonText[] =
 inline constexpr char kBalloonTextOtherKey[] =
     "ウインドウを表示させるには、%1 を押してください。\n"
     "終了させたいときは、このアイコンを右クリックして、終了を選んでください。";
+// %1: the click that shows the window on the tray in use.
 inline constexpr char kBalloonTextNoKey[] =
-    "ウインドウを表示させるには、このアイコンをダブルクリックしてください。\n"
+    "ウインドウを表示させるには、このアイコンを%1してください。\n"
     "終了させたいときは、このアイコンを右クリックして、終了を選んでください。";
-// A hot-key that could not be registered. %1: its name. The settings are written back at
+// A hot-key that could not be registered. %1: its name, %2: the click that shows the
+// window on the tray in use. The settings are written back at
 // exit, so an edit made while VOSTEK runs would be overwritten: the text says to quit first.
 inline constexpr char kHotKeyUnavailableTitle[] = "%1 を使えません";
 inline constexpr char kHotKeyUnavailableText[] =
     "%1 はほかのプログラムが使っているか、このデスクトップでは登録できないため、"
-    "VOSTEK の表示に使えません。ウインドウはこのアイコンのダブルクリックで表示できます。\n"
+    "VOSTEK の表示に使えません。ウインドウはこのアイコンの%2で表示できます。\n"
     "別のキーにするには、VOSTEK を終了してから setting.ini の hotkey（仮想キーコード）と "
     "hotkeyMask（Alt 1、Ctrl 2、Shift 4、Win 8 の和）を書き換えるか、"
     "デスクトップのキーボード設定で「vostek --toggle」をショートカットに割り当ててください。";
+
+// The click that shows the window: a StatusNotifierItem host reports single clicks
+// only, a tray that embeds the icon passes double clicks on.
+inline constexpr char kTrayClickSingle[] = "クリック";
+inline constexpr char kTrayClickDouble[] = "ダブルクリック";
 
 inline constexpr char kAddFileHint[] =
     "ウインドウに追加したいアイコンをドラッグ＆ドロップして下さい。";

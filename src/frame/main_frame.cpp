@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -25,7 +24,7 @@
 #include "resources/toolbar.h"
 #include "tray/global_hotkey.h"
 #include "tray/hot_key_texts.h"
-#include "tray/move_to_cursor.h"
+#include "tray/showing_place.h"
 #include "tray/tray_icon.h"
 #include "tray/window_activation.h"
 #include "view/launcher_view.h"
@@ -34,6 +33,9 @@
 namespace {
 
 constexpr int kToolBarIconSize = 16;
+// How long a window brought up is given to become active before the request is taken
+// as refused: a desktop's focus-stealing prevention answers within a frame or two.
+constexpr int kActivationWaitMs = 400;
 
 // The settings the settings menu's check marks mirror.
 struct CheckMark {
@@ -104,14 +106,22 @@ CMainFrame::CMainFrame(const std::function<void()>& awaitCollection, QWidget* pa
   // Arrives after the greeting and takes its place: the greeting would name a key that
   // does not work.
   connect(m_hotKey.get(), &GlobalHotKey::unavailable, this, [this, hotKey, hotKeyMask] {
-    m_tray->ShowBalloon(QString::fromStdString(HotKeyUnavailableTitle(hotKey, hotKeyMask)),
-                        QString::fromStdString(HotKeyUnavailableText(hotKey, hotKeyMask)));
+    m_tray->ShowBalloon(
+        QString::fromStdString(HotKeyUnavailableTitle(hotKey, hotKeyMask)),
+        [hotKey, hotKeyMask](TrayClick click) {
+          return QString::fromStdString(HotKeyUnavailableText(hotKey, hotKeyMask, click));
+        });
   });
   if (g_settings.help_start == 0) {
     m_tray->ShowBalloon(QString::fromUtf8(texts::kBalloonTitle),
-                        QString::fromStdString(GreetingText(hotKey, hotKeyMask)));
+                        [hotKey, hotKeyMask](TrayClick click) {
+                          return QString::fromStdString(GreetingText(hotKey, hotKeyMask, click));
+                        });
     g_settings.help_start = 1;
   }
+  m_activationCheck.setSingleShot(true);
+  m_activationCheck.setInterval(kActivationWaitMs);
+  connect(&m_activationCheck, &QTimer::timeout, this, &CMainFrame::ShowAgainIfNotActive);
 
   if (awaitCollection) {
     awaitCollection();
@@ -243,9 +253,8 @@ void CMainFrame::OnShow() {
 }
 
 void CMainFrame::OnInstanceRequest(const InstanceRequestLine& line) {
-  // Brought up by us and not left since counts as in front: the window manager may not
-  // have activated it yet when the next toggle comes.
-  const bool inFront = isVisible() && !isMinimized() && (isActiveWindow() || m_broughtUp);
+  // What the desktop says, not what was last asked of it: it may have refused.
+  const bool inFront = isVisible() && !isMinimized() && IsWindowActive(this);
   const bool hide =
       line.request == InstanceRequest::Hide || (line.request == InstanceRequest::Toggle && inFront);
   if (hide) {
@@ -259,8 +268,8 @@ void CMainFrame::ShowWindow(const std::string& activationToken) {
   Trace("show");
   if (!isVisible()) {
     ApplyOuterSizeOnce();  // where the frame is known before mapping
-    m_showCursor = QCursor::pos();
-    MoveToCursor(this, m_showCursor, frameGeometry().size());
+    m_showPlace = CurrentShowingPlace();
+    MoveForShowing(this, m_showPlace, frameGeometry().size());
     // Minimising hides the window but leaves it minimised; shown so, it would come up
     // as an icon.
     setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -272,8 +281,24 @@ void CMainFrame::ShowWindow(const std::string& activationToken) {
     m_view->setFocus();
   }
   ActivateWindow(this, activationToken);
-  m_broughtUp = true;
+  m_activationToken = activationToken;
+  m_shownAgain = false;
+  m_activationCheck.start();
   SyncToolBar();
+}
+
+// A desktop that refuses to activate a shown window (a Wayland compositor without an
+// activation token, focus-stealing prevention) still focuses a newly mapped one: shown
+// anew, once, so that the keys go to the list as the user expects.
+void CMainFrame::ShowAgainIfNotActive() {
+  if (!isVisible() || IsWindowActive(this) || m_shownAgain) {
+    return;
+  }
+  m_shownAgain = true;
+  hide();
+  show();
+  m_view->setFocus();
+  ActivateWindow(this, m_activationToken);
 }
 
 // The first showing would otherwise wait for the fonts of the rows' names, the style's
@@ -294,7 +319,6 @@ void CMainFrame::PrepareFirstShowing() {
 
 void CMainFrame::OnApplicationStateChanged(Qt::ApplicationState state) {
   if (state != Qt::ApplicationActive) {
-    m_broughtUp = false;
     m_view->Logic().OnActivateApp(false);
   }
 }
@@ -326,7 +350,7 @@ bool CMainFrame::ApplyOuterSizeOnce() {
   if (isVisible()) {
     // An X11 window manager frames the window only once it is mapped, so the first
     // showing was centred without the frame; centred again now that it is known.
-    MoveToCursor(this, m_showCursor, wanted);
+    MoveForShowing(this, m_showPlace, wanted);
   }
   if (frame == wanted) {
     return false;

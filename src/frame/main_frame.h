@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
 
 #include "app/instance_request.h"
 #include "frame/command_router.h"
+#include "tray/window_placement.h"
 
 class CvostekView;
 class GlobalHotKey;
@@ -67,6 +69,7 @@ class CMainFrame : public QMainWindow {
   void SyncToolBar();
   void UpdateMenu(QMenu* menu);
   void ShowWindow(const std::string& activationToken);
+  void ShowAgainIfNotActive();
   void PrepareFirstShowing();
   bool ApplyOuterSizeOnce();
   void OnApplicationStateChanged(Qt::ApplicationState state);
@@ -79,6 +82,8 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<GlobalHotKey> m_hotKey;
   std::unique_ptr<TrayIcon> m_tray;
   bool m_outerSizeApplied = false;  // the saved outer size was met once the frame was known
-  QPoint m_showCursor;              // where the cursor was when the window was last shown
-  bool m_broughtUp = false;         // shown or raised by us, and not deactivated since
+  ShowingPlace m_showPlace;         // where the user looked when the window was last shown
+  QTimer m_activationCheck;         // after a showing: did the desktop activate the window?
+  std::string m_activationToken;    // the token of the last showing, for showing it anew
+  bool m_shownAgain = false;        // the last showing was refused and done anew
 };

@@ -90,6 +90,10 @@ std::string KeyNameOf(int virtualKey) {
   return code;
 }
 
+std::string_view ClickName(TrayClick click) {
+  return click == TrayClick::Single ? texts::kTrayClickSingle : texts::kTrayClickDouble;
+}
+
 }  // namespace
 
 std::string HotKeyName(int virtualKey, int modFlags) {
@@ -107,9 +111,9 @@ std::string WithHotKeyShortcut(std::string_view entryText, int virtualKey, int m
   return virtualKey == 0 ? label : label + "\t" + HotKeyName(virtualKey, modFlags);
 }
 
-std::string GreetingText(int virtualKey, int modFlags) {
+std::string GreetingText(int virtualKey, int modFlags, TrayClick click) {
   if (virtualKey == 0) {
-    return texts::kBalloonTextNoKey;
+    return FillText(texts::kBalloonTextNoKey, ClickName(click), {});
   }
   if (virtualKey == vk::kSpace && modFlags == vk::kModAlt) {
     return texts::kBalloonText;
@@ -121,6 +125,7 @@ std::string HotKeyUnavailableTitle(int virtualKey, int modFlags) {
   return FillText(texts::kHotKeyUnavailableTitle, HotKeyName(virtualKey, modFlags), {});
 }
 
-std::string HotKeyUnavailableText(int virtualKey, int modFlags) {
-  return FillText(texts::kHotKeyUnavailableText, HotKeyName(virtualKey, modFlags), {});
+std::string HotKeyUnavailableText(int virtualKey, int modFlags, TrayClick click) {
+  return FillText(texts::kHotKeyUnavailableText, HotKeyName(virtualKey, modFlags),
+                  ClickName(click));
 }

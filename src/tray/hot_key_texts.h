@@ -15,9 +15,12 @@ std::string HotKeyName(int virtualKey, int modFlags);
 // no shortcut column when there is no hot-key.
 std::string WithHotKeyShortcut(std::string_view entryText, int virtualKey, int modFlags);
 
+// The click on the tray icon that shows the window, which depends on the tray in use.
+enum class TrayClick { Single, Double };
+
 // The first-start greeting: how to show the window and how to end VOSTEK.
-std::string GreetingText(int virtualKey, int modFlags);
+std::string GreetingText(int virtualKey, int modFlags, TrayClick click);
 
 // The report of a hot-key that could not be registered: title and text.
 std::string HotKeyUnavailableTitle(int virtualKey, int modFlags);
-std::string HotKeyUnavailableText(int virtualKey, int modFlags);
+std::string HotKeyUnavailableText(int virtualKey, int modFlags, TrayClick click);

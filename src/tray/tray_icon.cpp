@@ -10,10 +10,9 @@
 
 namespace {
 
-// A tray host that starts after us (a panel still loading at log-in) is waited for
-// this long before we give up; the hot-key works all the same.
+// A tray host that starts after us (a panel still loading at log-in, or one the user
+// starts later) is looked for this often, for as long as we run.
 constexpr int kLookIntervalMs = 2000;
-constexpr int kLooks = 90;
 // An embedding host docks the icon a moment after it appears; a balloon shown before
 // that points at the screen's corner instead of the icon.
 constexpr int kDockWaitIntervalMs = 100;
@@ -23,21 +22,17 @@ constexpr int kDockWaits = 30;
 
 TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, const QString& showEntryText,
                    QObject* parent)
-    : QObject(parent), m_menu(std::make_unique<QMenu>()) {
+    : QObject(parent), m_menu(std::make_unique<QMenu>()), m_host(FindTrayHost()) {
   for (QAction* action : AddMenuEntries(*m_menu, menus::kTrayMenu, runCommand)) {
     if (action->data().toInt() == menus::kTrayMenuDefault) {
       m_menu->setDefaultAction(action);
       action->setText(showEntryText);
     }
   }
-  m_icon.setIcon(ApplicationIcon());
-  m_icon.setToolTip(QString::fromUtf8(texts::kAppTitle));
-  m_icon.setContextMenu(m_menu.get());
-  connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::OnActivated);
-  m_icon.show();
-
-  if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-    m_looksLeft = kLooks;
+  if (HasHost() || !TrayKindIsFixedAtIconCreation()) {
+    MakeIcon();
+  }
+  if (!HasHost()) {
     m_lookForTray.setInterval(kLookIntervalMs);
     connect(&m_lookForTray, &QTimer::timeout, this, &TrayIcon::LookForTray);
     m_lookForTray.start();
@@ -47,11 +42,26 @@ TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, const QString&
 }
 
 TrayIcon::~TrayIcon() {
-  m_icon.hide();
+  if (m_icon) {
+    m_icon->hide();
+  }
 }
 
-void TrayIcon::ShowBalloon(const QString& title, const QString& text) {
-  m_pendingBalloon.emplace(title, text);
+void TrayIcon::MakeIcon() {
+  m_icon = std::make_unique<QSystemTrayIcon>();
+  m_icon->setIcon(ApplicationIcon());
+  m_icon->setToolTip(QString::fromUtf8(texts::kAppTitle));
+  m_icon->setContextMenu(m_menu.get());
+  connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayIcon::OnActivated);
+  m_icon->show();
+}
+
+TrayClick TrayIcon::Click() const {
+  return m_host == TrayHost::Embedding ? TrayClick::Double : TrayClick::Single;
+}
+
+void TrayIcon::ShowBalloon(const QString& title, const std::function<QString(TrayClick)>& text) {
+  m_pendingBalloon = Balloon{title, text};
   if (!m_lookForTray.isActive()) {
     m_dockWaitsLeft = kDockWaits;
     ShowPendingBalloonWhenDocked();
@@ -59,44 +69,43 @@ void TrayIcon::ShowBalloon(const QString& title, const QString& text) {
 }
 
 void TrayIcon::ShowPendingBalloonWhenDocked() {
-  if (!m_pendingBalloon) {
+  if (!m_pendingBalloon || !m_icon) {
     m_waitForDock.stop();
     return;
   }
   // A host without an icon window of ours (StatusNotifierItem) places the balloon
   // itself; an embedding host has docked the icon once it has left the origin.
-  const QRect geometry = m_icon.geometry();
+  const QRect geometry = m_icon->geometry();
   const bool docked = !geometry.isValid() || geometry.topLeft() != QPoint(0, 0);
   if (!docked && m_dockWaitsLeft-- > 0) {
     m_waitForDock.start();
     return;
   }
   m_waitForDock.stop();
-  m_icon.showMessage(m_pendingBalloon->first, m_pendingBalloon->second,
-                     QSystemTrayIcon::Information);
+  m_icon->showMessage(m_pendingBalloon->title, m_pendingBalloon->text(Click()),
+                      QSystemTrayIcon::Information);
   m_pendingBalloon.reset();
 }
 
 void TrayIcon::LookForTray() {
-  if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-    if (--m_looksLeft <= 0) {
-      m_lookForTray.stop();
-      m_pendingBalloon.reset();
-    }
+  m_host = FindTrayHost();
+  if (!HasHost()) {
     return;
   }
   m_lookForTray.stop();
-  // Shown again so that the icon docks into the tray that has just appeared.
-  m_icon.hide();
-  m_icon.show();
+  if (m_icon) {
+    // Shown again so that the icon registers with the host that has just appeared.
+    m_icon->hide();
+    m_icon->show();
+  } else {
+    MakeIcon();
+  }
   m_dockWaitsLeft = kDockWaits;
   ShowPendingBalloonWhenDocked();
 }
 
 void TrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
-  // Only a host that embeds our own icon window gives it a size on screen.
-  const bool hostReportsDoubleClicks = m_icon.geometry().isValid();
-  if (TrayActivationShowsWindow(reason, hostReportsDoubleClicks)) {
+  if (TrayActivationShowsWindow(reason, Click() == TrayClick::Double)) {
     emit showRequested();
   }
 }

@@ -8,13 +8,16 @@
 #include <memory>
 #include <optional>
 
+#include "tray/hot_key_texts.h"
+#include "tray/tray_host.h"
+
 class QMenu;
 
 // The icon in the notification area: tooltip "VOSTEK", the application icon, the menu
 // "tasktray" (its entries run through `runCommand`; its default entry, which shows the
-// window, reads `showEntryText`) and the balloons. Where no
-// tray is there at start, it keeps looking for a while and moves in when one appears.
-// The icon leaves the tray with the object.
+// window, reads `showEntryText`) and the balloons. Where no tray host runs at start,
+// it keeps looking and moves in when one appears. The icon leaves the tray with the
+// object.
 class TrayIcon : public QObject {
   Q_OBJECT
 
@@ -23,25 +26,39 @@ class TrayIcon : public QObject {
            QObject* parent = nullptr);
   ~TrayIcon() override;
 
-  // Shows the balloon now, or as soon as the icon is in a tray that appears later.
-  void ShowBalloon(const QString& title, const QString& text);
+  // Whether a tray host runs (or ran) to show the icon: without one, nothing on screen
+  // leads the user to the window.
+  bool HasHost() const { return m_host != TrayHost::None; }
 
-  QSystemTrayIcon& Icon() { return m_icon; }
+  // Shows the balloon now, or as soon as the icon is in a tray that appears later. The
+  // text is made then, for the click that shows the window on that tray.
+  void ShowBalloon(const QString& title, const std::function<QString(TrayClick)>& text);
+
+  // The icon; null until a host is found where the toolkit settles the tray's kind when
+  // the icon is made.
+  QSystemTrayIcon* Icon() const { return m_icon.get(); }
   QMenu* Menu() const { return m_menu.get(); }
 
  signals:
   void showRequested();
 
  private:
+  struct Balloon {
+    QString title;
+    std::function<QString(TrayClick)> text;
+  };
+
+  void MakeIcon();
+  TrayClick Click() const;
   void OnActivated(QSystemTrayIcon::ActivationReason reason);
   void LookForTray();
   void ShowPendingBalloonWhenDocked();
 
   std::unique_ptr<QMenu> m_menu;
-  QSystemTrayIcon m_icon;
+  std::unique_ptr<QSystemTrayIcon> m_icon;
+  TrayHost m_host = TrayHost::None;
   QTimer m_lookForTray;
-  int m_looksLeft = 0;
   QTimer m_waitForDock;
   int m_dockWaitsLeft = 0;
-  std::optional<std::pair<QString, QString>> m_pendingBalloon;
+  std::optional<Balloon> m_pendingBalloon;
 };

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+#include "platform/linux/x11_where_user_looks.h"
 #include "platform/linux/x11_window_activation.h"
 
 void ActivateWindow(QWidget* window, const std::string& activationToken) {
@@ -22,4 +23,13 @@ void ActivateWindow(QWidget* window, const std::string& activationToken) {
     X11CompleteStartup(x11->connection(), id, activationToken);
     X11RequestActivation(x11->connection(), id, X11StartupIdTime(activationToken));
   }
+}
+
+bool IsWindowActive(const QWidget* window) {
+  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    if (const std::optional<xcb_window_t> active = X11ActiveWindow(x11->connection())) {
+      return *active == static_cast<xcb_window_t>(window->winId());
+    }
+  }
+  return window->isActiveWindow();
 }

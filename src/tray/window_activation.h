@@ -11,3 +11,9 @@ class QWidget;
 // asked for the window (its startup id on X11, its activation token on Wayland), or
 // empty. Does nothing for a hidden window.
 void ActivateWindow(QWidget* window, const std::string& activationToken = {});
+
+// Whether `window` has the keyboard as the desktop sees it. On X11 that is the window
+// manager's active window where it names one: the toolkit's own idea follows the X11
+// input focus, which under XWayland may rest on a window the compositor has not
+// focused.
+bool IsWindowActive(const QWidget* window);

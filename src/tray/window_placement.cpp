@@ -1,5 +1,7 @@
 #include "tray/window_placement.h"
 
+#include <algorithm>
+
 namespace {
 
 int PlaceOnAxis(int cursor, int length, int workAreaEnd) {
@@ -13,6 +15,20 @@ int PlaceOnAxis(int cursor, int length, int workAreaEnd) {
   return start;
 }
 
+int CentreOnAxis(int areaStart, int areaLength, int length) {
+  return areaStart + std::max(0, (areaLength - length) / 2);
+}
+
+const ScreenArea* ScreenHolding(std::optional<QPoint> point,
+                                const std::vector<ScreenArea>& screens) {
+  for (const ScreenArea& screen : screens) {
+    if (point && screen.geometry.contains(*point)) {
+      return &screen;
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 QPoint PlaceAtCursor(QPoint cursor, QSize size, QRect workArea) {
@@ -23,4 +39,18 @@ QPoint PlaceAtCursor(QPoint cursor, QSize size, QRect workArea) {
 
 QSize FitInWorkArea(QSize size, QRect workArea) {
   return size.boundedTo(workArea.size());
+}
+
+QPoint PlaceForShowing(const ShowingPlace& place, QSize size,
+                       const std::vector<ScreenArea>& screens) {
+  if (place.cursorIsCurrent) {
+    return PlaceAtCursor(place.cursor, size, screens.front().workArea);
+  }
+  const ScreenArea* screen = ScreenHolding(place.focus, screens);
+  if (screen == nullptr) {
+    screen = ScreenHolding(place.cursor, screens);
+  }
+  const QRect area = (screen != nullptr ? *screen : screens.front()).workArea;
+  return {CentreOnAxis(area.x(), area.width(), size.width()),
+          CentreOnAxis(area.y(), area.height(), size.height())};
 }

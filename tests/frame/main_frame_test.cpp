@@ -570,8 +570,9 @@ TEST_F(MainFrameTest, TrayOffersItsMenuAndGreetsOnlyOnTheFirstStart) {
   EXPECT_EQ(g_settings.help_start, 1);
   TrayIcon* tray = frame->Tray();
   ASSERT_NE(tray, nullptr);
-  EXPECT_EQ(tray->Icon().toolTip().toStdString(), "VOSTEK");
-  EXPECT_FALSE(tray->Icon().icon().isNull());
+  ASSERT_NE(tray->Icon(), nullptr);
+  EXPECT_EQ(tray->Icon()->toolTip().toStdString(), "VOSTEK");
+  EXPECT_FALSE(tray->Icon()->icon().isNull());
   ASSERT_NE(tray->Menu()->defaultAction(), nullptr);
   EXPECT_EQ(tray->Menu()->defaultAction()->data().toInt(), ID_SHOW);
 

@@ -29,17 +29,39 @@ TEST(HotKeyTextsTest, NameTheConfiguredKey) {
     EXPECT_EQ(WithHotKeyShortcut("表示(&S)\tAlt + Space", c.virtualKey, c.modFlags),
               std::string("表示(&S)\t") + c.name);
     EXPECT_NE(HotKeyUnavailableTitle(c.virtualKey, c.modFlags).find(c.name), std::string::npos);
-    EXPECT_NE(HotKeyUnavailableText(c.virtualKey, c.modFlags).find(c.name), std::string::npos);
+    EXPECT_NE(HotKeyUnavailableText(c.virtualKey, c.modFlags, TrayClick::Double).find(c.name),
+              std::string::npos);
   }
   EXPECT_EQ(WithHotKeyShortcut("表示(&S)\tAlt + Space", 0, 1), "表示(&S)");
 }
 
 TEST(HotKeyTextsTest, TheGreetingKeepsItsWordsForAltSpaceAndNamesAnyOtherKey) {
-  EXPECT_EQ(GreetingText(0x20, 1), texts::kBalloonText);
-  const std::string other = GreetingText('K', 2);
+  EXPECT_EQ(GreetingText(0x20, 1, TrayClick::Double), texts::kBalloonText);
+  const std::string other = GreetingText('K', 2, TrayClick::Double);
   EXPECT_NE(other.find("Ctrl + K"), std::string::npos);
   EXPECT_EQ(other.find("Alt"), std::string::npos);
-  EXPECT_EQ(GreetingText(0, 1).find("Alt"), std::string::npos);
+  EXPECT_EQ(GreetingText(0, 1, TrayClick::Double).find("Alt"), std::string::npos);
+}
+
+// A StatusNotifierItem host shows the window on a single click, an embedding tray on a
+// double click: the texts that send the user to the icon name the one that works.
+TEST(HotKeyTextsTest, TheTextsNameTheClickThatWorksOnTheTrayInUse) {
+  struct Case {
+    TrayClick click;
+    const char* greeting;
+    const char* report;
+  };
+  const Case cases[] = {
+      {TrayClick::Single, "このアイコンをクリックして", "このアイコンのクリックで"},
+      {TrayClick::Double, "このアイコンをダブルクリックして", "このアイコンのダブルクリックで"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.greeting);
+    EXPECT_NE(GreetingText(0, 1, c.click).find(c.greeting), std::string::npos);
+    EXPECT_NE(HotKeyUnavailableText(0x20, 1, c.click).find(c.report), std::string::npos);
+    // The key's own greeting sends the user to the key, not to a click.
+    EXPECT_EQ(GreetingText(0x20, 1, c.click), texts::kBalloonText);
+  }
 }
 
 }  // namespace

@@ -48,6 +48,55 @@ TEST(PlaceAtCursor, AWindowWiderThanTheWorkAreaIsNotComparedWithZeroAgain) {
   EXPECT_EQ(PlaceAtCursor({500, 600}, tall, kWorkArea), QPoint(400, -162));
 }
 
+// Two screens side by side: the primary with a panel at the bottom, and a smaller one
+// to its right with a panel at the top.
+TEST(PlaceForShowing, AtTheCursorOnlyWhereItIsCurrentElseCentredOnTheScreenInUse) {
+  const std::vector<ScreenArea> screens{
+      {{0, 0, 1024, 768}, kWorkArea},
+      {{1024, 0, 800, 600}, {1024, 30, 800, 570}},
+  };
+  struct Case {
+    const char* what;
+    ShowingPlace place;
+    QSize size;
+    QPoint expected;
+  };
+  const Case cases[] = {
+      {"a current cursor: at the cursor, on the primary's work area",
+       {true, {500, 400}, QPoint(1400, 300)},
+       kWindow,
+       {400, 290}},
+      {"a current cursor on the other screen still keeps to the primary's edges",
+       {true, {1400, 300}, std::nullopt},
+       kWindow,
+       {824, 190}},
+      {"a stale cursor: centred on the screen that holds the focused window",
+       {false, {500, 400}, QPoint(1400, 300)},
+       kWindow,
+       {1324, 205}},
+      {"no focused window: the screen of the cursor's last known position",
+       {false, {1500, 100}, std::nullopt},
+       kWindow,
+       {1324, 205}},
+      {"a focused window off every screen: the cursor's screen decides",
+       {false, {1500, 100}, QPoint(-5000, 0)},
+       kWindow,
+       {1324, 205}},
+      {"neither on a screen: the primary",
+       {false, {-300, -300}, std::nullopt},
+       kWindow,
+       {412, 259}},
+      {"larger than the work area: from its top-left edge, never off it",
+       {false, {1500, 100}, std::nullopt},
+       QSize(900, 700),
+       {1024, 30}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(PlaceForShowing(c.place, c.size, screens), c.expected);
+  }
+}
+
 TEST(TrayActivation, ADoubleClickShowsAndASingleActivationOnlyWhereNoDoubleClicksCome) {
   EXPECT_TRUE(TrayActivationShowsWindow(QSystemTrayIcon::DoubleClick, true));
   EXPECT_TRUE(TrayActivationShowsWindow(QSystemTrayIcon::DoubleClick, false));

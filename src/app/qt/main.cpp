@@ -15,11 +15,13 @@
 #include "frame/main_frame.h"
 #include "platform/linux/autostart.h"
 #include "platform/linux/data_folder.h"
+#include "platform/linux/display_platform.h"
 #include "platform/linux/instance_contact.h"
 #include "platform/linux/instance_lock.h"
 #include "platform/linux/xdg_folders.h"
 #include "resources/texts.h"
 #include "store/fill_text.h"
+#include "tray/tray_icon.h"
 
 namespace {
 
@@ -29,6 +31,10 @@ const ToolkitOptions kQtOptions{
     {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "session", "style",
      "stylesheet", "qwindowgeometry", "qwindowicon", "qwindowtitle", "geometry", "title", "name"},
     {"reverse", "nograb", "dograb", "sync", "widgetcount"}};
+
+constexpr char kNoTrayNotice[] =
+    "vostek: no system tray is running, so the window is shown now; to bring it up again, "
+    "start vostek again or bind `vostek --toggle` to a key in the desktop's settings\n";
 
 // The running program's own file, for the autostart entry to start it again.
 std::string ProgramPath(const char* argv0) {
@@ -131,7 +137,16 @@ int main(int argc, char* argv[]) {
     app.ClaimFiles();
   }
 
+  // Chosen for this program only: what it starts must keep the desktop's own choice.
+  const std::string_view platform = PlatformForThisSession();
+  if (!platform.empty()) {
+    qputenv("QT_QPA_PLATFORM",
+            QByteArray(platform.data(), static_cast<qsizetype>(platform.size())));
+  }
   QApplication qtApp(argc, argv);
+  if (!platform.empty()) {
+    qunsetenv("QT_QPA_PLATFORM");
+  }
   QApplication::setApplicationName(QString::fromUtf8(texts::kAppTitle));
   // Ties the windows to the installed menu entry (its icon and name in task lists).
   QGuiApplication::setDesktopFileName(QStringLiteral("vostek"));
@@ -160,7 +175,13 @@ int main(int argc, char* argv[]) {
 
   std::optional<int> requestExitCode;
   if (app.InitInstance() && !app.IsExitRequested()) {
-    if (request) {  // no instance ran, so this one shows its window as asked
+    // Without a tray nothing on screen leads to the window, so it is shown now.
+    const bool noTray = !app.MainFrame()->Tray()->HasHost();
+    if (noTray) {
+      std::fputs(kNoTrayNotice, stderr);
+    }
+    // With a request, no instance ran, so this one shows its window as asked.
+    if (request || noTray) {
       QMetaObject::invokeMethod(
           app.MainFrame(),
           [&app, activationToken] {
