@@ -291,7 +291,9 @@ void CMainFrame::ShowWindow(const std::string& activationToken) {
 // activation token, focus-stealing prevention) still focuses a newly mapped one: shown
 // anew, once, so that the keys go to the list as the user expects.
 void CMainFrame::ShowAgainIfNotActive() {
-  if (!isVisible() || IsWindowActive(this) || m_shownAgain) {
+  // A menu of ours that is open means the user is here already.
+  if (!isVisible() || m_shownAgain || !DesktopMayRefuseActivation() || IsWindowActive(this) ||
+      QApplication::activePopupWidget() != nullptr) {
     return;
   }
   m_shownAgain = true;

@@ -33,3 +33,8 @@ bool IsWindowActive(const QWidget* window) {
   }
   return window->isActiveWindow();
 }
+
+bool DesktopMayRefuseActivation() {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  return x11 == nullptr || X11ActiveWindow(x11->connection()).has_value();
+}

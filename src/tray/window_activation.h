@@ -17,3 +17,7 @@ void ActivateWindow(QWidget* window, const std::string& activationToken = {});
 // input focus, which under XWayland may rest on a window the compositor has not
 // focused.
 bool IsWindowActive(const QWidget* window);
+
+// Whether something decides which window is active and may refuse a request: a window
+// manager or a compositor. Without one, an X11 window takes the focus itself.
+bool DesktopMayRefuseActivation();

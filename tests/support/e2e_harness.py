@@ -140,6 +140,21 @@ class WorkArea:
             self.write(os.path.join(path, "setting.ini"), settings)
         return path
 
+    def logging_handler(self):
+        """Makes the desktop's default for plain text a script that logs what it is asked
+        to open; returns the log's path and the environment that makes it the default."""
+        log = os.path.join(self.root, "opened.log")
+        handler = os.path.join(self.root, "handler.sh")
+        self.write(handler, f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{log}"\n', stat.S_IRWXU)
+        self.write(os.path.join(self.folder("share", "applications"), "vostek-test.desktop"),
+                   "[Desktop Entry]\nType=Application\nName=VOSTEK test handler\n"
+                   f"Exec={handler} %f\nMimeType=text/plain;\nNoDisplay=true\n")
+        self.write(os.path.join(self.folder("config"), "mimeapps.list"),
+                   "[Default Applications]\ntext/plain=vostek-test.desktop\n\n"
+                   "[Added Associations]\ntext/plain=vostek-test.desktop;\n")
+        return log, {"XDG_CONFIG_DIRS": self.folder("config"),
+                     "XDG_DATA_DIRS": self.folder("share") + ":/usr/local/share:/usr/share"}
+
     def cleanup(self):
         shutil.rmtree(self.root, ignore_errors=True)
 

@@ -151,10 +151,15 @@ class SwaySession:
         return None
 
     def type(self, text):
-        self.run("wtype", "-d", "40", text)
+        self.wtype("-d", "40", text)
 
     def key(self, name):
-        self.run("wtype", "-k", name)
+        self.wtype("-k", name)
+
+    def wtype(self, *commands):
+        # Each run is a new virtual keyboard with its own keymap: its keys wait until
+        # XWayland has taken the keymap, or the first is lost.
+        self.run("wtype", "-s", "300", *commands)
 
     def diagnostics(self):
         self.log.flush()

@@ -10,7 +10,6 @@ and the run ends with code 77, which ctest reports as skipped, not passed."""
 
 import os
 import shutil
-import stat
 import sys
 import unittest
 
@@ -41,32 +40,16 @@ class WaylandSessionTest(unittest.TestCase):
                                              settings="[GENERAL]\nhelp_start=1\n")
         cls.program = os.path.join(cls.area.root, "vostek")
         shutil.copy(BIN, cls.program)  # wherever the build is, the user can run this copy
-        cls.opened_log = cls.logging_handler()
+        cls.opened_log, handler_env = cls.area.logging_handler()
         try:
             cls.session = SwaySession(cls.area)
         except RuntimeError as error:
             cls.area.cleanup()
             raise unittest.SkipTest(f"sway cannot run here: {error}")
-        cls.env = dict(cls.session.env, VOSTEK_HOME=cls.folder,
-                       XDG_CONFIG_DIRS=cls.area.folder("config"),
-                       XDG_DATA_DIRS=cls.area.folder("share") + ":/usr/local/share:/usr/share")
+        cls.env = dict(cls.session.env, VOSTEK_HOME=cls.folder, **handler_env)
         cls.stderr_path = os.path.join(cls.area.root, "vostek.stderr")
         cls.stderr = open(cls.stderr_path, "wb")
         cls.vostek = None
-
-    @classmethod
-    def logging_handler(cls):
-        """The desktop's default for plain text: a script that logs what it opens."""
-        log = os.path.join(cls.area.root, "opened.log")
-        handler = os.path.join(cls.area.root, "handler.sh")
-        cls.area.write(handler, f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{log}"\n', stat.S_IRWXU)
-        cls.area.write(os.path.join(cls.area.folder("share", "applications"),
-                                    "vostek-test.desktop"),
-                       "[Desktop Entry]\nType=Application\nName=VOSTEK test handler\n"
-                       f"Exec={handler} %f\nMimeType=text/plain;\nNoDisplay=true\n")
-        cls.area.write(os.path.join(cls.area.folder("config"), "mimeapps.list"),
-                       "[Default Applications]\ntext/plain=vostek-test.desktop\n")
-        return log
 
     @classmethod
     def tearDownClass(cls):
@@ -87,10 +70,17 @@ class WaylandSessionTest(unittest.TestCase):
         return None
 
     def wait_focused(self, what):
+        """The launcher once the compositor has focused it and XWayland has handed it
+        the keys (the two follow one another on separate connections)."""
         def launcher_focused():
             node = self.launcher()
-            return node if node and node.get("focused") else None
+            return node if node and node.get("focused") and self.x11_focus() == node[
+                "window"] else None
         return wait_for(what, launcher_focused, details=lambda: self.details())
+
+    def x11_focus(self):
+        output = self.session.run("xdotool", "getwindowfocus").stdout.strip()
+        return int(output) if output.isdigit() else None
 
     def wait_title(self, title):
         wait_for(f"the title {title!r}", lambda: (self.launcher() or {}).get("name") == title,

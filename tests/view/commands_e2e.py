@@ -6,7 +6,6 @@ and a right click on empty space leaves nothing selected for the popup to act on
 
 import os
 import signal
-import stat
 import sys
 import unittest
 
@@ -33,19 +32,8 @@ class CommandsTest(unittest.TestCase):
     def use_logging_handler(self):
         """Makes a desktop entry that logs what it is asked to open the default for plain
         text; returns the log's path."""
-        log = os.path.join(self.area.root, "opened.log")
-        handler = os.path.join(self.area.root, "handler.sh")
-        self.area.write(handler, f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{log}"\n', stat.S_IRWXU)
-        self.area.write(os.path.join(self.area.folder("share", "applications"),
-                                     "vostek-test.desktop"),
-                        "[Desktop Entry]\nType=Application\nName=VOSTEK test handler\n"
-                        f"Exec={handler} %f\nMimeType=text/plain;\nNoDisplay=true\n")
-        self.area.write(os.path.join(self.area.folder("config"), "mimeapps.list"),
-                        "[Default Applications]\ntext/plain=vostek-test.desktop\n\n"
-                        "[Added Associations]\ntext/plain=vostek-test.desktop;\n")
-        self.session.env.update(
-            XDG_CONFIG_DIRS=self.area.folder("config"),
-            XDG_DATA_DIRS=self.area.folder("share") + ":/usr/local/share:/usr/share")
+        log, env = self.area.logging_handler()
+        self.session.env.update(env)
         return log
 
     def opened(self):

@@ -1,5 +1,6 @@
 #include "platform/linux/x11_system_tray.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "platform/linux/x11_xcb.h"
