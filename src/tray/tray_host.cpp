@@ -17,5 +17,6 @@ TrayHost FindTrayHost() {
 }
 
 bool TrayKindIsFixedAtIconCreation() {
-  return QGuiApplication::platformName() == QLatin1String("xcb");
+  const QString platform = QGuiApplication::platformName();
+  return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
 }

@@ -8,7 +8,8 @@ enum class TrayHost { None, StatusNotifier, Embedding };
 // first, as the toolkit prefers it; an embedding tray only on X11.
 TrayHost FindTrayHost();
 
-// Whether the toolkit settles the kind of tray once, when the icon is made: on X11 it
-// then keeps it, so the icon is made only once a host runs. Elsewhere it follows a
-// StatusNotifierItem host that comes later on its own.
+// Whether the toolkit settles the tray once, when the icon is made, so that the icon is
+// to be made only once a host runs: on X11 it keeps to the kind of tray it found then,
+// and on both X11 and Wayland it offers a StatusNotifierItem only to a host that was
+// there. Without a desktop (offscreen) no host ever comes.
 bool TrayKindIsFixedAtIconCreation();

@@ -93,11 +93,7 @@ void TrayIcon::LookForTray() {
     return;
   }
   m_lookForTray.stop();
-  if (m_icon) {
-    // Shown again so that the icon registers with the host that has just appeared.
-    m_icon->hide();
-    m_icon->show();
-  } else {
+  if (!m_icon) {
     MakeIcon();
   }
   m_dockWaitsLeft = kDockWaits;
