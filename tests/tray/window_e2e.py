@@ -172,12 +172,18 @@ class LauncherWindowTest(unittest.TestCase):
         vostek.process.terminate()  # the session's end runs the normal exit
         self.assertEqual(vostek.wait_exit(), 1)
 
-    def test_4_a_tray_that_appears_later_gets_the_icon_and_the_greeting(self):
+    def test_4_without_a_tray_the_window_shows_at_start_and_a_later_tray_gets_the_icon(self):
         session = self.session
         folder = self.area.program_folder("late-tray", items=self.items)
         session.stop_tray()
         vostek = self.run_program(folder)
-        # No tray yet: the hot-key works all the same.
+        # No tray yet: the window is shown at once, since nothing else leads to it ...
+        window = wait_for("the window shown at start", vostek.main_window,
+                          details=session.diagnostics)
+        self.assertIn(b"vostek --toggle", session.diagnostics().encode())
+        session.key("Escape")
+        wait_for("the window to hide", lambda: not session.viewable(window))
+        # ... and the hot-key works all the same.
         window = vostek.show(500, 400)
         session.key("Escape")
         wait_for("the window to hide", lambda: not session.viewable(window))
