@@ -34,6 +34,7 @@ TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, const QString&
   m_icon.setToolTip(QString::fromUtf8(texts::kAppTitle));
   m_icon.setContextMenu(m_menu.get());
   connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::OnActivated);
+  connect(&m_icon, &QSystemTrayIcon::messageClicked, this, &TrayIcon::balloonClicked);
   m_icon.show();
 
   if (!QSystemTrayIcon::isSystemTrayAvailable()) {
@@ -48,6 +49,10 @@ TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, const QString&
 
 TrayIcon::~TrayIcon() {
   m_icon.hide();
+}
+
+void TrayIcon::SetShowEntryText(const QString& text) {
+  m_menu->defaultAction()->setText(text);
 }
 
 void TrayIcon::ShowBalloon(const QString& title, const QString& text) {

@@ -26,11 +26,15 @@ class TrayIcon : public QObject {
   // Shows the balloon now, or as soon as the icon is in a tray that appears later.
   void ShowBalloon(const QString& title, const QString& text);
 
+  // The text of the menu's entry that shows the window (it names the hot-key).
+  void SetShowEntryText(const QString& text);
+
   QSystemTrayIcon& Icon() { return m_icon; }
   QMenu* Menu() const { return m_menu.get(); }
 
  signals:
   void showRequested();
+  void balloonClicked();
 
  private:
   void OnActivated(QSystemTrayIcon::ActivationReason reason);
