@@ -90,8 +90,7 @@ inline constexpr char kHotKeyNotHereText[] =
 
 // The hot-key dialog. %1: the combination pressed, %2: the desktop's name for it.
 inline constexpr char kHotKeyDialogTitle[] = "ホットキーの設定";
-inline constexpr char kHotKeyDialogPrompt[] =
-    "VOSTEK を表示するキーの組み合わせを押してください。";
+inline constexpr char kHotKeyDialogPrompt[] = "VOSTEK を表示するキーの組み合わせを押してください。";
 inline constexpr char kHotKeyNoneButton[] = "なし(&N)";
 inline constexpr char kHotKeyNone[] = "なし";
 inline constexpr char kHotKeyVerdictAsking[] = "%1 をデスクトップに登録しています...";

@@ -166,8 +166,8 @@ void CMainFrame::OnHotKeyChanged() {
     g_settings.hotkey = inForce.virtualKey;
     g_settings.hotkeyMask = inForce.modFlags;
   }
-  m_tray->SetShowEntryText(
-      QString::fromStdString(WithHotKeyShortcutName(ShowEntryTableText(), m_hotKey->InForceName())));
+  m_tray->SetShowEntryText(QString::fromStdString(
+      WithHotKeyShortcutName(ShowEntryTableText(), m_hotKey->InForceName())));
 }
 
 void CMainFrame::OnHotKeySettings() {
@@ -180,6 +180,11 @@ void CMainFrame::OnHotKeySettings() {
   m_balloonReportsHotKey = false;
   dialog.exec();
   m_hotKeyDialog = nullptr;
+  if (isVisible()) {
+    // Without a window manager nothing hands the keyboard back to the list.
+    ActivateWindow(this, {});
+    m_view->setFocus();
+  }
 }
 
 CMainFrame::~CMainFrame() {

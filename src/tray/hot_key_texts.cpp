@@ -131,9 +131,9 @@ std::string HotKeyUnavailableText(int virtualKey, int modFlags) {
 }
 
 std::string HotKeyUnavailableText(int virtualKey, int modFlags, HotKeyAnswer answer) {
-  return FillText(answer == HotKeyAnswer::NotHere ? texts::kHotKeyNotHereText
-                                                  : texts::kHotKeyUnavailableText,
-                  HotKeyName(virtualKey, modFlags), {});
+  return FillText(
+      answer == HotKeyAnswer::NotHere ? texts::kHotKeyNotHereText : texts::kHotKeyUnavailableText,
+      HotKeyName(virtualKey, modFlags), {});
 }
 
 std::string CombinationName(const HotKeyCombination& combination) {

@@ -55,19 +55,29 @@ Outcome RunSteps(bool withWay, const std::vector<Step>& steps) {
   FakeWay* fake = way.get();
   HotKeyKeeper keeper(withWay ? std::move(way) : nullptr, kAltSpace);
   keeper.unavailable = [&](HotKeyAnswer answer) { outcome.reports += Letter(answer); };
-  keeper.tried = [&](const HotKeyCombination& tried, HotKeyAnswer answer,
-                     const std::string& name) {
-    outcome.tries += CombinationName(tried) + ":" + Letter(answer) +
-                     (name.empty() ? "" : "=" + name) + " ";
+  keeper.tried = [&](const HotKeyCombination& tried, HotKeyAnswer answer, const std::string& name) {
+    outcome.tries +=
+        CombinationName(tried) + ":" + Letter(answer) + (name.empty() ? "" : "=" + name) + " ";
   };
   for (const Step& step : steps) {
     switch (step.action) {
-      case Step::Start: keeper.Start(); break;
-      case Step::Try: keeper.Try(step.combination); break;
-      case Step::Keep: keeper.Keep(); break;
-      case Step::GoBack: keeper.GoBack(); break;
-      case Step::Rename: fake->renamed("Meta+K"); break;
-      case Step::None: break;
+      case Step::Start:
+        keeper.Start();
+        break;
+      case Step::Try:
+        keeper.Try(step.combination);
+        break;
+      case Step::Keep:
+        keeper.Keep();
+        break;
+      case Step::GoBack:
+        keeper.GoBack();
+        break;
+      case Step::Rename:
+        fake->renamed("Meta+K");
+        break;
+      case Step::None:
+        break;
     }
     for (const Answer& answer : step.answers) {
       fake->answered(answer.answer, answer.desktopName);
@@ -93,8 +103,14 @@ TEST(HotKeyKeeperTest, AsksReportsOnceAndKeepsOnlyWhatWasGrantedAndKept) {
     bool held;
   };
   const Case cases[] = {
-      {"granted at start", true, {{Step::Start, {}, {{H, ""}}}}, "", "", kAltSpace,
-       "Alt + Space", true},
+      {"granted at start",
+       true,
+       {{Step::Start, {}, {{H, ""}}}},
+       "",
+       "",
+       kAltSpace,
+       "Alt + Space",
+       true},
       {"taken at start is reported once, also when asked again",
        true,
        {{Step::Start, {}, {{T, ""}}}, {Step::GoBack, {}, {{T, ""}}}},
@@ -103,11 +119,19 @@ TEST(HotKeyKeeperTest, AsksReportsOnceAndKeepsOnlyWhatWasGrantedAndKept) {
        kAltSpace,
        "Alt + Space",
        false},
-      {"no way on this desktop", false, {{Step::Start, {}, {}}, {Step::Try, kCtrlAltK, {}}}, "N",
-       "Ctrl + Alt + K:N ", kAltSpace, "Alt + Space", false},
+      {"no way on this desktop",
+       false,
+       {{Step::Start, {}, {}}, {Step::Try, kCtrlAltK, {}}},
+       "N",
+       "Ctrl + Alt + K:N ",
+       kAltSpace,
+       "Alt + Space",
+       false},
       {"a try granted and kept, named by the desktop",
        true,
-       {{Step::Start, {}, {{T, ""}}}, {Step::Try, kCtrlAltK, {{H, "Ctrl+Alt+K"}}}, {Step::Keep, {}, {}}},
+       {{Step::Start, {}, {{T, ""}}},
+        {Step::Try, kCtrlAltK, {{H, "Ctrl+Alt+K"}}},
+        {Step::Keep, {}, {}}},
        "T",
        "Ctrl + Alt + K:H=Ctrl+Alt+K ",
        kCtrlAltK,
@@ -115,7 +139,9 @@ TEST(HotKeyKeeperTest, AsksReportsOnceAndKeepsOnlyWhatWasGrantedAndKept) {
        true},
       {"a try granted but not kept goes back",
        true,
-       {{Step::Start, {}, {{H, ""}}}, {Step::Try, kCtrlAltK, {{H, ""}}}, {Step::GoBack, {}, {{H, ""}}}},
+       {{Step::Start, {}, {{H, ""}}},
+        {Step::Try, kCtrlAltK, {{H, ""}}},
+        {Step::GoBack, {}, {{H, ""}}}},
        "",
        "Ctrl + Alt + K:H ",
        kAltSpace,

@@ -253,8 +253,7 @@ void PortalShortcutWay::CheckPortal() {
   m_step = Step::Checking;
   g_dbus_connection_call(m_bus, kPortal, kPortalPath, "org.freedesktop.DBus.Properties", "Get",
                          g_variant_new("(ss)", kShortcuts, "version"), G_VARIANT_TYPE("(v)"),
-                         G_DBUS_CALL_FLAGS_NONE, -1, m_cancellable, &Callbacks::OnCheckDone,
-                         this);
+                         G_DBUS_CALL_FLAGS_NONE, -1, m_cancellable, &Callbacks::OnCheckDone, this);
 }
 
 void PortalShortcutWay::OnCheckDone(bool present) {
@@ -283,8 +282,7 @@ void PortalShortcutWay::CreateSession() {
   g_variant_builder_add(&options, "{sv}", "session_handle_token", Token(token));
   g_dbus_connection_call(m_bus, kPortal, kPortalPath, kShortcuts, "CreateSession",
                          g_variant_new("(a{sv})", &options), G_VARIANT_TYPE("(o)"),
-                         G_DBUS_CALL_FLAGS_NONE, -1, m_cancellable, &Callbacks::OnCallDone,
-                         this);
+                         G_DBUS_CALL_FLAGS_NONE, -1, m_cancellable, &Callbacks::OnCallDone, this);
 }
 
 void PortalShortcutWay::Bind() {
@@ -304,11 +302,11 @@ void PortalShortcutWay::Bind() {
   GVariantBuilder options;
   g_variant_builder_init(&options, G_VARIANT_TYPE_VARDICT);
   g_variant_builder_add(&options, "{sv}", "handle_token", Token(token));
-  g_dbus_connection_call(m_bus, kPortal, kPortalPath, kShortcuts, "BindShortcuts",
-                         g_variant_new("(oa(sa{sv})sa{sv})", m_session.c_str(), &shortcuts, "",
-                                       &options),
-                         G_VARIANT_TYPE("(o)"), G_DBUS_CALL_FLAGS_NONE, -1, m_cancellable,
-                         &Callbacks::OnCallDone, this);
+  g_dbus_connection_call(
+      m_bus, kPortal, kPortalPath, kShortcuts, "BindShortcuts",
+      g_variant_new("(oa(sa{sv})sa{sv})", m_session.c_str(), &shortcuts, "", &options),
+      G_VARIANT_TYPE("(o)"), G_DBUS_CALL_FLAGS_NONE, -1, m_cancellable, &Callbacks::OnCallDone,
+      this);
 }
 
 void PortalShortcutWay::CloseSession() {

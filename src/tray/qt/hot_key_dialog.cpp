@@ -27,8 +27,8 @@ int ModFlagsOf(Qt::KeyboardModifiers modifiers) {
 // keyboard has.
 int VirtualKeyOf(const QKeyEvent& event) {
   if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-    if (const int key = X11VirtualKeyOfKeycode(
-            x11->connection(), static_cast<std::uint8_t>(event.nativeScanCode()))) {
+    if (const int key = X11VirtualKeyOfKeycode(x11->connection(),
+                                               static_cast<std::uint8_t>(event.nativeScanCode()))) {
       return key;
     }
   }
@@ -53,7 +53,8 @@ class CombinationField : public QLineEdit {
 
  protected:
   bool event(QEvent* event) override {
-    if (event->type() == QEvent::ShortcutOverride && !IsDialogKey(*static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        !IsDialogKey(*static_cast<QKeyEvent*>(event))) {
       event->accept();
       return true;
     }
@@ -71,9 +72,8 @@ class CombinationField : public QLineEdit {
  private:
   static bool IsDialogKey(const QKeyEvent& event) {
     const int key = event.key();
-    return event.modifiers() == Qt::NoModifier &&
-           (key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter ||
-            key == Qt::Key_Escape);
+    return event.modifiers() == Qt::NoModifier && (key == Qt::Key_Tab || key == Qt::Key_Return ||
+                                                   key == Qt::Key_Enter || key == Qt::Key_Escape);
   }
 
   HotKeyDialog& m_dialog;

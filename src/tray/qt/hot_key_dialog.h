@@ -21,8 +21,7 @@ class HotKeyDialog : public QDialog {
   // the keeper holds, which never reaches the field.
   void Capture(const HotKeyCombination& combination);
   // The keeper's answer to the last try.
-  void OnTried(const HotKeyCombination& tried, HotKeyAnswer answer,
-               const std::string& desktopName);
+  void OnTried(const HotKeyCombination& tried, HotKeyAnswer answer, const std::string& desktopName);
 
   void accept() override;
   void reject() override;

@@ -13,10 +13,10 @@ TEST(HotKeySessionTest, TheSessionDecidesBetweenTheGrabAndThePortal) {
     bool x11;
   };
   const Case cases[] = {
-      {"x11", "", true},          {"x11", "wayland-0", true},  // a type said is believed
-      {"wayland", "", false},     {"wayland", "wayland-0", false},
-      {"", "", true},             {"", "wayland-0", false},
-      {"tty", "", true},          {"tty", "wayland-1", false},
+      {"x11", "", true},      {"x11", "wayland-0", true},  // a type said is believed
+      {"wayland", "", false}, {"wayland", "wayland-0", false},
+      {"", "", true},         {"", "wayland-0", false},
+      {"tty", "", true},      {"tty", "wayland-1", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.type) + "/" + c.waylandDisplay);
