@@ -85,6 +85,7 @@ HotKeyDialog::HotKeyDialog(HotKeyKeeper& keeper, QWidget* parent)
     : QDialog(parent), m_keeper(keeper) {
   setWindowTitle(QString::fromUtf8(texts::kHotKeyDialogTitle));
   auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // nothing in it to enlarge
   layout->addWidget(new QLabel(QString::fromUtf8(texts::kHotKeyDialogPrompt), this));
   m_field = new CombinationField(*this, this);
   m_field->setObjectName(QStringLiteral("combination"));
@@ -111,6 +112,7 @@ HotKeyDialog::HotKeyDialog(HotKeyKeeper& keeper, QWidget* parent)
   m_verdict->setText(QString::fromStdString(HotKeyVerdictText(
       inForce, true, m_keeper.InForceAnswer(), m_keeper.IsHeld() ? m_keeper.InForceName() : "")));
   m_field->setFocus();
+  m_field->deselect();  // a name to read, not text to edit
 }
 
 void HotKeyDialog::Capture(const HotKeyCombination& combination) {
