@@ -83,5 +83,5 @@ std::unique_ptr<HotKeyWay> HotKeyWayForSession() {
                                      qgetenv("WAYLAND_DISPLAY").toStdString())) {
     return std::make_unique<X11HotKeyWay>(x11->connection());
   }
-  return std::make_unique<PortalShortcutWay>(texts::kHotKeyShortcutDescription);
+  return MakePortalShortcutWay(texts::kHotKeyShortcutDescription);
 }

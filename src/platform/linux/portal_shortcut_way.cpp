@@ -113,6 +113,47 @@ GVariant* Token(const std::string& token) {
   return g_variant_new_string(token.c_str());
 }
 
+// One session of the portal with our one shortcut; see MakePortalShortcutWay.
+class PortalShortcutWay : public HotKeyWay {
+ public:
+  explicit PortalShortcutWay(std::string description);
+  ~PortalShortcutWay() override;
+  PortalShortcutWay(const PortalShortcutWay&) = delete;
+  PortalShortcutWay& operator=(const PortalShortcutWay&) = delete;
+
+  void Take(const HotKeyCombination& combination) override;
+
+ private:
+  enum class Step { Idle, Checking, Creating, Binding };
+
+  void Next();
+  void Answer(HotKeyAnswer answer, const std::string& desktopName);
+  void CheckPortal();
+  void CreateSession();
+  void Bind();
+  void CloseSession();
+  std::string NewRequestPath(const std::string& token) const;
+  void OnCheckDone(bool present);
+  void OnCallRefused();
+  void OnResponse(const char* path, GVariant* parameters);
+  void OnShortcutSignal(const char* signal, GVariant* parameters);
+
+  struct Callbacks;  // GLib's callbacks into the above
+  friend struct Callbacks;
+
+  std::string m_description;
+  GDBusConnection* m_bus = nullptr;
+  GCancellable* m_cancellable = nullptr;
+  unsigned m_responseSubscription = 0;
+  unsigned m_shortcutSubscription = 0;
+  enum class Portal { Unknown, Present, Absent } m_portal = Portal::Unknown;
+  std::deque<HotKeyCombination> m_asks;
+  Step m_step = Step::Idle;
+  std::string m_awaitedRequest;  // the request whose Response the current step waits for
+  std::string m_session;         // empty until a session exists
+  int m_tokens = 0;
+};
+
 }  // namespace
 
 struct PortalShortcutWay::Callbacks {
@@ -380,4 +421,8 @@ void PortalShortcutWay::OnShortcutSignal(const char* signal, GVariant* parameter
     }
     g_variant_unref(shortcuts);
   }
+}
+
+std::unique_ptr<HotKeyWay> MakePortalShortcutWay(std::string description) {
+  return std::make_unique<PortalShortcutWay>(std::move(description));
 }
