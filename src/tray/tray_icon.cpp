@@ -18,6 +18,7 @@ constexpr int kLooks = 90;
 // that points at the screen's corner instead of the icon.
 constexpr int kDockWaitIntervalMs = 100;
 constexpr int kDockWaits = 30;
+constexpr int kBalloonClickWaitMs = 150;
 
 }  // namespace
 
@@ -34,7 +35,16 @@ TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, const QString&
   m_icon.setToolTip(QString::fromUtf8(texts::kAppTitle));
   m_icon.setContextMenu(m_menu.get());
   connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::OnActivated);
-  connect(&m_icon, &QSystemTrayIcon::messageClicked, this, &TrayIcon::balloonClicked);
+  // An embedding host's icon reports any click on it while a balloon is up as a click on
+  // the balloon; the activation that comes with it tells the two apart.
+  m_balloonClick.setSingleShot(true);
+  m_balloonClick.setInterval(kBalloonClickWaitMs);
+  connect(&m_icon, &QSystemTrayIcon::messageClicked, &m_balloonClick, qOverload<>(&QTimer::start));
+  connect(&m_balloonClick, &QTimer::timeout, this, [this] {
+    if (!m_lastActivation.isValid() || m_lastActivation.elapsed() > kBalloonClickWaitMs) {
+      emit balloonClicked();
+    }
+  });
   m_icon.show();
 
   if (!QSystemTrayIcon::isSystemTrayAvailable()) {
@@ -99,6 +109,8 @@ void TrayIcon::LookForTray() {
 }
 
 void TrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
+  m_lastActivation.start();
+  m_balloonClick.stop();
   // Only a host that embeds our own icon window gives it a size on screen.
   const bool hostReportsDoubleClicks = m_icon.geometry().isValid();
   if (TrayActivationShowsWindow(reason, hostReportsDoubleClicks)) {

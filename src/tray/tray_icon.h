@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QSystemTrayIcon>
@@ -34,6 +35,7 @@ class TrayIcon : public QObject {
 
  signals:
   void showRequested();
+  // A click on the balloon itself, not on the icon under it.
   void balloonClicked();
 
  private:
@@ -48,4 +50,6 @@ class TrayIcon : public QObject {
   QTimer m_waitForDock;
   int m_dockWaitsLeft = 0;
   std::optional<std::pair<QString, QString>> m_pendingBalloon;
+  QTimer m_balloonClick;  // a balloon click waits to see whether the icon was clicked
+  QElapsedTimer m_lastActivation;
 };
