@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""The hot-key chosen in the program, on a real X server: a combination another client
+"""The hot-key chosen in the program, on a real X server: a click on the report of a key
+openbox keeps opens the dialog; a combination another client
 holds is refused in the dialog and a free one is grabbed at once and written at exit;
 and, in a session that is not X11, the hot-key as a shortcut of the real
 xdg-desktop-portal over a small back end of the test's own: bound with the configured
@@ -129,6 +130,27 @@ class HotKeyDialogTest(unittest.TestCase):
         vostek.wait_exit()
         settings = settings_of(folder)
         self.assertEqual((settings["hotkey"], settings["hotkeyMask"]), ("75", "3"))
+
+
+@unittest.skipIf(missing_x_tools() or not shutil.which("openbox"),
+                 "needs openbox and " + ", ".join(missing_x_tools()))
+class TakenHotKeyTest(unittest.TestCase):
+    def test_a_click_on_the_report_of_a_taken_key_opens_the_dialog(self):
+        area = WorkArea()
+        self.addCleanup(area.cleanup)
+        # openbox keeps Alt+Space for its window menu.
+        session = XSession(area, window_manager=True)
+        self.addCleanup(session.close)
+        folder = area.program_folder("taken", settings="[GENERAL]\nhelp_start=1\n")
+        vostek = Vostek(session, folder).running(area.lock)
+        self.addCleanup(vostek.kill)
+        balloon = wait_for("the report of the taken key", vostek.balloon,
+                           details=session.diagnostics)
+        x, y, width, height = session.geometry(balloon)
+        session.move_pointer(x + width // 2, y + height // 3)
+        session.tool("xdotool", "click", "1")
+        wait_for("the hot-key dialog", lambda: dialog(session, vostek.process.pid),
+                 details=session.diagnostics)
 
 
 def portal_missing():
