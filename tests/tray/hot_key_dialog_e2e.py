@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """The hot-key chosen in the program, on a real X server: a click on the report of a key
-openbox keeps opens the dialog; a combination another client
-holds is refused in the dialog and a free one is grabbed at once and written at exit;
-and, in a session that is not X11, the hot-key as a shortcut of the real
-xdg-desktop-portal over a small back end of the test's own: bound with the configured
-trigger, shown by its activation, rebound from the dialog."""
+openbox keeps opens the dialog; a combination another client holds is refused in the
+dialog and a free one is grabbed at once and written at exit; and, in a session that is
+not X11, the hot-key as a shortcut of the real xdg-desktop-portal over a small back end
+of the test's own: bound with the configured trigger, shown by its activation, rebound
+from the dialog."""
 
 import ctypes
 import ctypes.util
