@@ -23,6 +23,7 @@ enum CommandId : int {
   ID_FILE_ADD = 32837,
   ID_STAYGROUP = 32840,
   ID_AUTOHIDE = 32847,
+  ID_HOTKEY_SETTINGS = 32850,
   ID_MOVE_TO_GROUP = 36000,       // + group index
   ID_MOVE_TO_GROUP_LAST = 36255,  // groups above 255 cannot be targets
   ID_APP_ABOUT = 57664,

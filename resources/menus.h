@@ -38,7 +38,7 @@ inline constexpr MenuEntry kGroupMenu[] = {
     {ID_GROUP_DELETE, "グループを削除(&R)\tCtrl + Del"},
 };
 
-// Every entry of this menu is a check mark mirroring one setting.
+// The entries above the last separator are check marks mirroring one setting each.
 inline constexpr MenuEntry kSettingsMenu[] = {
     {ID_VIEW_TOOLBAR, "ツール バーの表示(&T)"},
     {ID_VIEW_ICON, "アイコンの表示(&I)"},
@@ -48,6 +48,8 @@ inline constexpr MenuEntry kSettingsMenu[] = {
     kSeparator,
     {ID_STAYGROUP, "以前に表示したグループを記憶(&E)"},
     {ID_AUTOHIDE, "非アクティブ時に自動的に隠す(&A)"},
+    kSeparator,
+    {ID_HOTKEY_SETTINGS, "ホットキーの設定(&K)..."},
 };
 
 // The menu bar of the main window (IDR_MAINFRAME).

@@ -74,16 +74,41 @@ inline constexpr char kBalloonTextOtherKey[] =
 inline constexpr char kBalloonTextNoKey[] =
     "ウインドウを表示させるには、このアイコンを%1してください。\n"
     "終了させたいときは、このアイコンを右クリックして、終了を選んでください。";
-// A hot-key that could not be registered. %1: its name, %2: the click that shows the
-// window on the tray in use. The settings are written back at
-// exit, so an edit made while VOSTEK runs would be overwritten: the text says to quit first.
+// A hot-key that could not be registered at start. %1: its name, %2: the click that
+// shows the window on the tray in use.
 inline constexpr char kHotKeyUnavailableTitle[] = "%1 を使えません";
 inline constexpr char kHotKeyUnavailableText[] =
-    "%1 はほかのプログラムが使っているか、このデスクトップでは登録できないため、"
+    "%1 はほかのプログラムが使っているか、デスクトップに断られたため、"
     "VOSTEK の表示に使えません。ウインドウはこのアイコンの%2で表示できます。\n"
-    "別のキーにするには、VOSTEK を終了してから setting.ini の hotkey（仮想キーコード）と "
-    "hotkeyMask（Alt 1、Ctrl 2、Shift 4、Win 8 の和）を書き換えるか、"
+    "別のキーにするには、この吹き出しをクリックするか、設定メニューの「ホットキーの設定」を"
+    "選んでください。";
+// A desktop where programs cannot own a global key (Wayland without the portal's
+// global shortcuts): the desktop's own shortcut settings are the way left. %1: the key,
+// %2: the click that shows the window on the tray in use.
+inline constexpr char kHotKeyNotHereText[] =
+    "このデスクトップでは、プログラムがホットキーを登録できないため、%1 を VOSTEK の表示に"
+    "使えません。ウインドウはこのアイコンの%2で表示できます。\n"
+    "キーで表示するには、デスクトップのキーボード設定で「vostek --toggle」をショートカットに"
+    "割り当ててください。";
+
+// The hot-key dialog. %1: the combination pressed, %2: the desktop's name for it.
+inline constexpr char kHotKeyDialogTitle[] = "ホットキーの設定";
+inline constexpr char kHotKeyDialogPrompt[] = "VOSTEK を表示するキーの組み合わせを押してください。";
+inline constexpr char kHotKeyNoneButton[] = "なし(&N)";
+inline constexpr char kHotKeyNone[] = "なし";
+inline constexpr char kHotKeyVerdictAsking[] = "%1 をデスクトップに登録しています...";
+inline constexpr char kHotKeyVerdictHeld[] = "%1 を使えます。";
+inline constexpr char kHotKeyVerdictHeldAs[] = "%1 を使えます（デスクトップでの表記: %2）。";
+inline constexpr char kHotKeyVerdictTaken[] =
+    "%1 はほかのプログラムが使っているか、デスクトップに断られたため、使えません。"
+    "別の組み合わせを押してください。";
+inline constexpr char kHotKeyVerdictNotHere[] =
+    "このデスクトップでは、プログラムがホットキーを登録できません。"
     "デスクトップのキーボード設定で「vostek --toggle」をショートカットに割り当ててください。";
+inline constexpr char kHotKeyVerdictNone[] =
+    "ホットキーを使いません。ウインドウはトレイのアイコンから表示できます。";
+// The portal's description of the shortcut, shown in the desktop's shortcut settings.
+inline constexpr char kHotKeyShortcutDescription[] = "VOSTEK を表示";
 
 // The click that shows the window: a StatusNotifierItem host reports single clicks
 // only, a tray that embeds the icon passes double clicks on.

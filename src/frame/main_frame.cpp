@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 #include "app/globals.h"
 #include "app/qt/vostek_app.h"
@@ -22,11 +23,13 @@
 #include "resources/menus.h"
 #include "resources/texts.h"
 #include "resources/toolbar.h"
-#include "tray/global_hotkey.h"
+#include "tray/hot_key_keeper.h"
 #include "tray/hot_key_texts.h"
+#include "tray/qt/hot_key_dialog.h"
 #include "tray/showing_place.h"
 #include "tray/tray_icon.h"
 #include "tray/window_activation.h"
+#include "tray/x11_hot_key_way.h"
 #include "view/launcher_view.h"
 #include "view/qt/vostek_view.h"
 
@@ -48,6 +51,11 @@ constexpr CheckMark kCheckMarks[] = {
     {ID_VIEW_RECENT, &Settings::recent},  {ID_VIEW_POPULAR, &Settings::popular},
     {ID_AUTOHIDE, &Settings::g_autohide}, {ID_VIEW_TOOLBAR, &Settings::showtool},
 };
+
+bool IsCheckMark(int id) {
+  return std::any_of(std::begin(kCheckMarks), std::end(kCheckMarks),
+                     [id](const CheckMark& mark) { return mark.id == id; });
+}
 
 // The tray menu's entry that shows the window, as the table writes it.
 std::string_view ShowEntryTableText() {
@@ -81,6 +89,7 @@ CMainFrame::CMainFrame(const std::function<void()>& awaitCollection, QWidget* pa
   m_router.AddFrameCommand(ID_APP_ABOUT, [this] { CvostekApp::OnAppAbout(this); });
   m_router.AddFrameCommand(ID_APP_EXIT, [] { QCoreApplication::quit(); });
   m_router.AddFrameCommand(ID_SHOW, [this] { OnShow(); });
+  m_router.AddFrameCommand(ID_HOTKEY_SETTINGS, [this] { OnHotKeySettings(); });
   m_router.SetViewCommands([this](int id) { return m_view->IsCommandEnabled(id); },
                            [this](int id) { return m_view->RunCommand(id); });
 
@@ -95,30 +104,7 @@ CMainFrame::CMainFrame(const std::function<void()>& awaitCollection, QWidget* pa
 
   m_view->setFocus();
 
-  const int hotKey = g_settings.hotkey;
-  const int hotKeyMask = g_settings.hotkeyMask;
-  m_hotKey = std::make_unique<GlobalHotKey>(hotKey, hotKeyMask);
-  connect(m_hotKey.get(), &GlobalHotKey::pressed, this, &CMainFrame::OnShow);
-  m_tray = std::make_unique<TrayIcon>(
-      [this](int id) { RunCommand(id); },
-      QString::fromStdString(WithHotKeyShortcut(ShowEntryTableText(), hotKey, hotKeyMask)));
-  connect(m_tray.get(), &TrayIcon::showRequested, this, &CMainFrame::OnShow);
-  // Arrives after the greeting and takes its place: the greeting would name a key that
-  // does not work.
-  connect(m_hotKey.get(), &GlobalHotKey::unavailable, this, [this, hotKey, hotKeyMask] {
-    m_tray->ShowBalloon(
-        QString::fromStdString(HotKeyUnavailableTitle(hotKey, hotKeyMask)),
-        [hotKey, hotKeyMask](TrayClick click) {
-          return QString::fromStdString(HotKeyUnavailableText(hotKey, hotKeyMask, click));
-        });
-  });
-  if (g_settings.help_start == 0) {
-    m_tray->ShowBalloon(QString::fromUtf8(texts::kBalloonTitle),
-                        [hotKey, hotKeyMask](TrayClick click) {
-                          return QString::fromStdString(GreetingText(hotKey, hotKeyMask, click));
-                        });
-    g_settings.help_start = 1;
-  }
+  StartHotKey();
   m_activationCheck.setSingleShot(true);
   m_activationCheck.setInterval(kActivationWaitMs);
   connect(&m_activationCheck, &QTimer::timeout, this, &CMainFrame::ShowAgainIfNotActive);
@@ -133,6 +119,82 @@ CMainFrame::CMainFrame(const std::function<void()>& awaitCollection, QWidget* pa
   QTimer::singleShot(0, this, [this] { PrepareFirstShowing(); });
 }
 
+void CMainFrame::StartHotKey() {
+  const HotKeyCombination configured =
+      CombinationOfSettings(g_settings.hotkey, g_settings.hotkeyMask);
+  m_hotKey = std::make_unique<HotKeyKeeper>(HotKeyWayForSession(), configured);
+  m_hotKey->pressed = [this] {
+    if (m_hotKeyDialog != nullptr) {
+      m_hotKeyDialog->Capture(m_hotKey->Asked());  // the held key never reaches the dialog
+    } else {
+      OnShow();
+    }
+  };
+  m_hotKey->tried = [this](const HotKeyCombination& tried, HotKeyAnswer answer,
+                           const std::string& desktopName) {
+    if (m_hotKeyDialog != nullptr) {
+      m_hotKeyDialog->OnTried(tried, answer, desktopName);
+    }
+  };
+  m_hotKey->changed = [this] { OnHotKeyChanged(); };
+  // Arrives after the greeting and takes its place: the greeting would name a key that
+  // does not work.
+  m_hotKey->unavailable = [this, configured](HotKeyAnswer answer) {
+    m_balloonReportsHotKey = true;
+    m_tray->ShowBalloon(
+        QString::fromStdString(HotKeyUnavailableTitle(configured.virtualKey, configured.modFlags)),
+        [configured, answer](TrayClick click) {
+          return QString::fromStdString(
+              HotKeyUnavailableText(configured.virtualKey, configured.modFlags, answer, click));
+        });
+  };
+  m_tray = std::make_unique<TrayIcon>(
+      [this](int id) { RunCommand(id); },
+      QString::fromStdString(
+          WithHotKeyShortcut(ShowEntryTableText(), configured.virtualKey, configured.modFlags)));
+  connect(m_tray.get(), &TrayIcon::showRequested, this, &CMainFrame::OnShow);
+  connect(m_tray.get(), &TrayIcon::balloonClicked, this, [this] {
+    if (m_balloonReportsHotKey) {
+      OnHotKeySettings();
+    }
+  });
+  if (g_settings.help_start == 0) {
+    m_tray->ShowBalloon(QString::fromUtf8(texts::kBalloonTitle), [configured](TrayClick click) {
+      return QString::fromStdString(
+          GreetingText(configured.virtualKey, configured.modFlags, click));
+    });
+    g_settings.help_start = 1;
+  }
+  m_hotKey->Start();
+}
+
+void CMainFrame::OnHotKeyChanged() {
+  const HotKeyCombination inForce = m_hotKey->InForce();
+  if (inForce != CombinationOfSettings(g_settings.hotkey, g_settings.hotkeyMask)) {
+    g_settings.hotkey = inForce.virtualKey;
+    g_settings.hotkeyMask = inForce.modFlags;
+  }
+  m_tray->SetShowEntryText(QString::fromStdString(
+      WithHotKeyShortcutName(ShowEntryTableText(), m_hotKey->InForceName())));
+}
+
+void CMainFrame::OnHotKeySettings() {
+  if (m_hotKeyDialog != nullptr) {
+    ActivateWindow(m_hotKeyDialog, {});
+    return;
+  }
+  HotKeyDialog dialog(*m_hotKey, isVisible() ? this : nullptr);
+  m_hotKeyDialog = &dialog;
+  m_balloonReportsHotKey = false;
+  dialog.exec();
+  m_hotKeyDialog = nullptr;
+  if (isVisible()) {
+    // Without a window manager nothing hands the keyboard back to the list.
+    ActivateWindow(this, {});
+    m_view->setFocus();
+  }
+}
+
 CMainFrame::~CMainFrame() {
   m_hotKey.reset();
   m_tray.reset();
@@ -141,11 +203,10 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::BuildMenuBar() {
   for (const MenuDefinition& definition : menus::kMainMenu) {
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8(definition.title));
-    const bool settingsMenu = &definition == &menus::kMainMenu[menus::kSettingsMenuPosition];
     // The shortcut texts are only shown; the keys themselves are the frame's accelerators.
     for (QAction* action :
          AddMenuEntries(*menu, definition.entries, [this](int id) { RunCommand(id); })) {
-      action->setCheckable(settingsMenu);
+      action->setCheckable(IsCheckMark(action->data().toInt()));
       m_menuActions[action->data().toInt()] = action;
     }
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenu(menu); });

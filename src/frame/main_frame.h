@@ -11,7 +11,8 @@
 #include "tray/window_placement.h"
 
 class CvostekView;
-class GlobalHotKey;
+class HotKeyDialog;
+class HotKeyKeeper;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -50,6 +51,9 @@ class CMainFrame : public QMainWindow {
   // when it is shown and active, else show it. The desktop's token lets it take the focus.
   void OnInstanceRequest(const InstanceRequestLine& line);
   void OnViewToolbar();
+  // The hot-key dialog, from the settings menu or the balloon that reports a key not had.
+  void OnHotKeySettings();
+  HotKeyKeeper& HotKey() const { return *m_hotKey; }
 
   // QMainWindow offers to hide the toolbar from a context menu; the setting decides.
   QMenu* createPopupMenu() override;
@@ -73,13 +77,17 @@ class CMainFrame : public QMainWindow {
   void PrepareFirstShowing();
   bool ApplyOuterSizeOnce();
   void OnApplicationStateChanged(Qt::ApplicationState state);
+  void StartHotKey();
+  void OnHotKeyChanged();
 
   CommandRouter m_router;
   CvostekView* m_view = nullptr;
   QToolBar* m_wndToolBar = nullptr;
   std::map<int, QAction*> m_menuActions;
   std::map<int, QAction*> m_toolBarActions;
-  std::unique_ptr<GlobalHotKey> m_hotKey;
+  std::unique_ptr<HotKeyKeeper> m_hotKey;
+  HotKeyDialog* m_hotKeyDialog = nullptr;  // while open
+  bool m_balloonReportsHotKey = false;     // a click on the balloon opens the dialog
   std::unique_ptr<TrayIcon> m_tray;
   bool m_outerSizeApplied = false;  // the saved outer size was met once the frame was known
   ShowingPlace m_showPlace;         // where the user looked when the window was last shown

@@ -107,8 +107,13 @@ std::string HotKeyName(int virtualKey, int modFlags) {
 }
 
 std::string WithHotKeyShortcut(std::string_view entryText, int virtualKey, int modFlags) {
+  return WithHotKeyShortcutName(entryText,
+                                virtualKey == 0 ? std::string() : HotKeyName(virtualKey, modFlags));
+}
+
+std::string WithHotKeyShortcutName(std::string_view entryText, std::string_view keyName) {
   const std::string label(entryText.substr(0, entryText.find('\t')));
-  return virtualKey == 0 ? label : label + "\t" + HotKeyName(virtualKey, modFlags);
+  return keyName.empty() ? label : label + "\t" + std::string(keyName);
 }
 
 std::string GreetingText(int virtualKey, int modFlags, TrayClick click) {
@@ -125,7 +130,36 @@ std::string HotKeyUnavailableTitle(int virtualKey, int modFlags) {
   return FillText(texts::kHotKeyUnavailableTitle, HotKeyName(virtualKey, modFlags), {});
 }
 
-std::string HotKeyUnavailableText(int virtualKey, int modFlags, TrayClick click) {
-  return FillText(texts::kHotKeyUnavailableText, HotKeyName(virtualKey, modFlags),
-                  ClickName(click));
+std::string HotKeyUnavailableText(int virtualKey, int modFlags, HotKeyAnswer answer,
+                                  TrayClick click) {
+  return FillText(
+      answer == HotKeyAnswer::NotHere ? texts::kHotKeyNotHereText : texts::kHotKeyUnavailableText,
+      HotKeyName(virtualKey, modFlags), ClickName(click));
+}
+
+std::string CombinationName(const HotKeyCombination& combination) {
+  return combination.IsNone() ? texts::kHotKeyNone
+                              : HotKeyName(combination.virtualKey, combination.modFlags);
+}
+
+std::string HotKeyVerdictText(const HotKeyCombination& tried, bool answered, HotKeyAnswer answer,
+                              std::string_view desktopName) {
+  const std::string name = CombinationName(tried);
+  if (tried.IsNone()) {
+    return texts::kHotKeyVerdictNone;
+  }
+  if (!answered) {
+    return FillText(texts::kHotKeyVerdictAsking, name, {});
+  }
+  switch (answer) {
+    case HotKeyAnswer::Held:
+      return desktopName.empty() || desktopName == name
+                 ? FillText(texts::kHotKeyVerdictHeld, name, {})
+                 : FillText(texts::kHotKeyVerdictHeldAs, name, desktopName);
+    case HotKeyAnswer::Taken:
+      return FillText(texts::kHotKeyVerdictTaken, name, {});
+    case HotKeyAnswer::NotHere:
+      break;
+  }
+  return texts::kHotKeyVerdictNotHere;
 }

@@ -17,6 +17,7 @@ constexpr int kLookIntervalMs = 2000;
 // that points at the screen's corner instead of the icon.
 constexpr int kDockWaitIntervalMs = 100;
 constexpr int kDockWaits = 30;
+constexpr int kBalloonClickWaitMs = 150;
 
 }  // namespace
 
@@ -39,6 +40,13 @@ TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, const QString&
   }
   m_waitForDock.setInterval(kDockWaitIntervalMs);
   connect(&m_waitForDock, &QTimer::timeout, this, &TrayIcon::ShowPendingBalloonWhenDocked);
+  m_balloonClick.setSingleShot(true);
+  m_balloonClick.setInterval(kBalloonClickWaitMs);
+  connect(&m_balloonClick, &QTimer::timeout, this, [this] {
+    if (!m_lastActivation.isValid() || m_lastActivation.elapsed() > kBalloonClickWaitMs) {
+      emit balloonClicked();
+    }
+  });
 }
 
 TrayIcon::~TrayIcon() {
@@ -53,7 +61,15 @@ void TrayIcon::MakeIcon() {
   m_icon->setToolTip(QString::fromUtf8(texts::kAppTitle));
   m_icon->setContextMenu(m_menu.get());
   connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayIcon::OnActivated);
+  // An embedding host's icon reports any click on it while a balloon is up as a click on
+  // the balloon; the activation that comes with it tells the two apart.
+  connect(m_icon.get(), &QSystemTrayIcon::messageClicked, &m_balloonClick,
+          qOverload<>(&QTimer::start));
   m_icon->show();
+}
+
+void TrayIcon::SetShowEntryText(const QString& text) {
+  m_menu->defaultAction()->setText(text);
 }
 
 TrayClick TrayIcon::Click() const {
@@ -101,6 +117,8 @@ void TrayIcon::LookForTray() {
 }
 
 void TrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
+  m_lastActivation.start();
+  m_balloonClick.stop();
   if (TrayActivationShowsWindow(reason, Click() == TrayClick::Double)) {
     emit showRequested();
   }

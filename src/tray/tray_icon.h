@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QSystemTrayIcon>
@@ -39,8 +40,13 @@ class TrayIcon : public QObject {
   QSystemTrayIcon* Icon() const { return m_icon.get(); }
   QMenu* Menu() const { return m_menu.get(); }
 
+  // The text of the menu's entry that shows the window (it names the hot-key).
+  void SetShowEntryText(const QString& text);
+
  signals:
   void showRequested();
+  // A click on the balloon itself, not on the icon under it.
+  void balloonClicked();
 
  private:
   struct Balloon {
@@ -61,4 +67,6 @@ class TrayIcon : public QObject {
   QTimer m_waitForDock;
   int m_dockWaitsLeft = 0;
   std::optional<Balloon> m_pendingBalloon;
+  QTimer m_balloonClick;  // a balloon click waits to see whether the icon was clicked
+  QElapsedTimer m_lastActivation;
 };

@@ -115,6 +115,8 @@ TEST_F(MainFrameTest, MenuBarAndTrayMenuHoldTheirEntriesInOrder) {
                                            "-",
                                            "以前に表示したグループを記憶(&E) = 32840",
                                            "非アクティブ時に自動的に隠す(&A) = 32847",
+                                           "-",
+                                           "ホットキーの設定(&K)... = 32850",
                                        }));
   ASSERT_NE(frame->Tray(), nullptr);
   EXPECT_EQ(EntriesOf(frame->Tray()->Menu()), (Texts{

@@ -93,6 +93,7 @@ int CMainFrame::OnCreate() {
   m_router.AddFrameCommand(ID_APP_ABOUT, [this] { m_about(m_frame); });
   m_router.AddFrameCommand(ID_APP_EXIT, [this] { m_exit(); });
   m_router.AddFrameCommand(ID_SHOW, [this] { m_view->OnShow(); });
+  m_router.AddFrameCommand(ID_HOTKEY_SETTINGS, [this] { m_view->OnHotKeySettings(); });
   m_router.SetViewCommands([this](int id) { return m_view->Logic().IsCommandEnabled(id); },
                            [this](int id) { return m_view->RunCommand(id); });
   SyncSettingsMenu();

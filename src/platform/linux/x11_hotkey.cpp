@@ -118,6 +118,14 @@ bool X11HotKeyGrab::Matches(const xcb_generic_event_t* event) const {
   return press->event == m_root && IsHotKeyPress(m_binding, press->detail, press->state);
 }
 
+int X11VirtualKeyOfKeycode(xcb_connection_t* connection, std::uint8_t keycode) {
+  if (connection == nullptr || xcb_connection_has_error(connection) != 0) {
+    return 0;
+  }
+  KeySymbols symbols(xcb_key_symbols_alloc(connection));
+  return symbols ? KeysymToVirtualKey(xcb_key_symbols_get_keysym(symbols.get(), keycode, 0)) : 0;
+}
+
 std::uint8_t X11KeyboardExtensionFirstEvent(xcb_connection_t* connection) {
   if (connection == nullptr || xcb_connection_has_error(connection) != 0) {
     return 0;

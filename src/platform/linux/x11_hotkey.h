@@ -30,6 +30,10 @@ class X11HotKeyGrab {
   int m_granted = 0;
 };
 
+// The virtual key of a key code: its keysym on the key's first level, so that a key
+// pressed with Shift names the same key as without; 0 for a key no virtual key names.
+int X11VirtualKeyOfKeycode(xcb_connection_t* connection, std::uint8_t keycode);
+
 // The first event code of the server's keyboard extension (XKEYBOARD), 0 without it.
 std::uint8_t X11KeyboardExtensionFirstEvent(xcb_connection_t* connection);
 

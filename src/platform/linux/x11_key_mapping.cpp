@@ -99,6 +99,16 @@ X11Keysym VirtualKeyToKeysym(int virtualKey) {
   return 0;
 }
 
+int KeysymToVirtualKey(X11Keysym keysym) {
+  constexpr int kVirtualKeys = 0x100;
+  for (int virtualKey = 1; virtualKey < kVirtualKeys; ++virtualKey) {
+    if (VirtualKeyToKeysym(virtualKey) == keysym) {
+      return virtualKey;
+    }
+  }
+  return 0;
+}
+
 X11ModifierBits ModifierBitsFromMap(
     const std::array<std::vector<X11Keysym>, 8>& keysymsPerModifier) {
   X11ModifierBits bits;

@@ -11,6 +11,9 @@ using X11Keysym = std::uint32_t;
 
 // The keysym a virtual key stands for on a US layout; 0 when it has none.
 X11Keysym VirtualKeyToKeysym(int virtualKey);
+// The virtual key of a keysym (the first level of a key, where letters are lower case);
+// 0 when no virtual key stands for it.
+int KeysymToVirtualKey(X11Keysym keysym);
 
 // Which of the eight X modifier bits (Shift, Lock, Control, Mod1..Mod5) carry Alt,
 // Super, NumLock and ScrollLock on this server. Shift, Lock and Control are fixed.

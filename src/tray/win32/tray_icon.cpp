@@ -66,6 +66,11 @@ void TrayIcon::OnNotify(LPARAM mouseMessage, HWND frame, const std::function<voi
     return;
   }
   HMENU menu = BuildPopupMenu(menus::kTrayMenu);
+  if (!m_showEntryText.empty()) {
+    ::ModifyMenuW(menu, menus::kTrayMenuDefault, MF_BYCOMMAND | MF_STRING,
+                  static_cast<UINT_PTR>(menus::kTrayMenuDefault),
+                  WideFromUtf8(m_showEntryText).c_str());
+  }
   ::SetMenuDefaultItem(menu, menus::kTrayMenuDefault, FALSE);
   POINT cursor{};
   ::GetCursorPos(&cursor);

@@ -22,6 +22,8 @@ class TrayIcon {
 
   void Add(HWND owner);
   void ShowBalloon(const std::string& title, const std::string& text);
+  // The text of the menu's entry that shows the window (it names the hot-key).
+  void SetShowEntryText(const std::string& text) { m_showEntryText = text; }
   void Remove();
 
   // A tray notification: a double click shows the window, a right-button release opens
@@ -32,4 +34,5 @@ class TrayIcon {
  private:
   NOTIFYICONDATAW m_nid{};
   bool m_added = false;
+  std::string m_showEntryText;
 };

@@ -9,12 +9,13 @@
 #include "platform/windows/shell_items.h"
 #include "platform/windows/wide_text.h"
 #include "resources/command_ids.h"
+#include "resources/menus.h"
 #include "resources/texts.h"
 #include "resources/virtual_keys.h"
 #include "search/search_step.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
-#include "tray/win32/hot_key.h"
+#include "tray/hot_key_texts.h"
 #include "tray/win32/show_at_cursor.h"
 #include "view/win32/drop_target.h"
 #include "view/win32/item_popup_menu.h"
@@ -23,6 +24,16 @@
 namespace {
 
 constexpr UINT kListId = 0xE900;  // the frame's one pane
+
+// The tray menu's entry that shows the window, as the table writes it.
+std::string_view ShowEntryTableText() {
+  for (const MenuEntry& entry : menus::kTrayMenu) {
+    if (entry.id == menus::kTrayMenuDefault) {
+      return entry.text;
+    }
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -33,7 +44,7 @@ CvostekView::CvostekView(HWND frame, std::function<void()> commandsChanged)
 
 CvostekView::~CvostekView() {
   if (m_list != nullptr) {
-    UnregisterGlobalHotKey(m_list, g_settings);
+    m_hotKey.reset();
     ::RevokeDragDrop(m_list);
     ::RemoveWindowSubclass(m_list, SubclassProc, 0);
   }
@@ -60,13 +71,63 @@ bool CvostekView::Create() {
   m_dropTarget =
       new DropTarget([this](std::span<const DroppedObject> objects) { return TakeDrop(objects); });
   ::RegisterDragDrop(m_list, m_dropTarget);
-  RegisterGlobalHotKey(m_list, g_settings);
   m_tray.Add(m_list);
+  StartHotKey();
+  return true;
+}
+
+void CvostekView::StartHotKey() {
+  const HotKeyCombination configured =
+      CombinationOfSettings(g_settings.hotkey, g_settings.hotkeyMask);
+  auto way = std::make_unique<RegisteredHotKeyWay>(m_list);
+  m_hotKeyWay = way.get();
+  m_hotKey = std::make_unique<HotKeyKeeper>(std::move(way), configured);
+  m_hotKey->pressed = [this] {
+    if (m_hotKeyDialog != nullptr) {
+      m_hotKeyDialog->Capture(m_hotKey->Asked());  // the held key never reaches the dialog
+    } else {
+      OnShow();
+    }
+  };
+  m_hotKey->tried = [this](const HotKeyCombination& tried, HotKeyAnswer answer,
+                           const std::string& desktopName) {
+    if (m_hotKeyDialog != nullptr) {
+      m_hotKeyDialog->OnTried(tried, answer, desktopName);
+    }
+  };
+  m_hotKey->changed = [this] {
+    const HotKeyCombination inForce = m_hotKey->InForce();
+    if (inForce != CombinationOfSettings(g_settings.hotkey, g_settings.hotkeyMask)) {
+      g_settings.hotkey = inForce.virtualKey;
+      g_settings.hotkeyMask = inForce.modFlags;
+    }
+    m_tray.SetShowEntryText(WithHotKeyShortcutName(ShowEntryTableText(), m_hotKey->InForceName()));
+  };
+  // Arrives after the greeting and takes its place: the greeting would name a key that
+  // does not work.
+  m_hotKey->unavailable = [this, configured](HotKeyAnswer answer) {
+    m_balloonReportsHotKey = true;
+    m_tray.ShowBalloon(HotKeyUnavailableTitle(configured.virtualKey, configured.modFlags),
+                       HotKeyUnavailableText(configured.virtualKey, configured.modFlags, answer,
+                                             TrayClick::Double));
+  };
   if (g_settings.help_start == 0) {
-    m_tray.ShowBalloon(texts::kBalloonTitle, texts::kBalloonText);
+    m_tray.ShowBalloon(texts::kBalloonTitle,
+                       GreetingText(configured.virtualKey, configured.modFlags, TrayClick::Double));
     g_settings.help_start = 1;
   }
-  return true;
+  m_hotKey->Start();
+}
+
+void CvostekView::OnHotKeySettings() {
+  if (m_hotKeyDialog != nullptr) {
+    return;  // already open, and modal
+  }
+  HotKeyDialog dialog(*m_hotKey);
+  m_hotKeyDialog = &dialog;
+  m_balloonReportsHotKey = false;
+  dialog.Run(m_frame);
+  m_hotKeyDialog = nullptr;
 }
 
 void CvostekView::OnInitialUpdate() {
@@ -204,10 +265,13 @@ LRESULT CvostekView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool*
       *handled = true;
       return 0;
     case WM_HOTKEY:
-      OnShow();
+      m_hotKeyWay->OnHotKey();
       *handled = true;
       return 0;
     case WM_TRAYNOTIFY:
+      if (lParam == NIN_BALLOONUSERCLICK && m_balloonReportsHotKey) {
+        ::PostMessageW(m_frame, WM_COMMAND, ID_HOTKEY_SETTINGS, 0);
+      }
       m_tray.OnNotify(
           lParam, m_frame, [this] { OnShow(); },
           [this](int id) { ::SendMessageW(m_frame, WM_COMMAND, static_cast<WPARAM>(id), 0); });

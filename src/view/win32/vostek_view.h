@@ -11,6 +11,9 @@
 #include <string>
 
 #include "search/migemo_dictionary.h"
+#include "tray/hot_key_keeper.h"
+#include "tray/win32/hot_key.h"
+#include "tray/win32/hot_key_dialog.h"
 #include "tray/win32/tray_icon.h"
 #include "view/launcher_view.h"
 #include "view/list_control.h"
@@ -41,6 +44,8 @@ class CvostekView final : public ListControl, public ViewHost {
 
   void Resize(const RECT& area);
   void OnShow();
+  // The hot-key dialog, from the settings menu or the balloon that reports a key not had.
+  void OnHotKeySettings();
   // Installs the icon list or the empty one, as `showicon` says.
   void SyncImageList();
   // The frame's notifications from the control: the end of a label edit.
@@ -77,6 +82,7 @@ class CvostekView final : public ListControl, public ViewHost {
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR self);
+  void StartHotKey();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled);
   void ShowItemMenu(POINT screenPoint);
 
@@ -88,5 +94,9 @@ class CvostekView final : public ListControl, public ViewHost {
   std::unique_ptr<Win32ImageList> m_imageList;
   HIMAGELIST m_noImageList = nullptr;  // never given an image: rows show none
   TrayIcon m_tray;
+  RegisteredHotKeyWay* m_hotKeyWay = nullptr;  // owned by the keeper
+  std::unique_ptr<HotKeyKeeper> m_hotKey;
+  HotKeyDialog* m_hotKeyDialog = nullptr;  // while open
+  bool m_balloonReportsHotKey = false;     // a click on the balloon opens the dialog
   DropTarget* m_dropTarget = nullptr;
 };

@@ -135,6 +135,19 @@ def main():
         session.key("alt+space")
         wait_for("the window shown by the hot-key",
                  lambda: read_probe(probe)["visible"] == "1", 10, lambda: str(read_probe(probe)))
+        # Another hot-key, chosen in the dialog of the settings menu: registered at once,
+        # kept by OK, written at exit.
+        session.key("alt+p")
+        session.key("k")
+
+        def hot_key_dialog():
+            return session.tool("xdotool", "search", "--onlyvisible", "--name", "ホットキーの設定",
+                                check=False).strip()
+
+        wait_for("the hot-key dialog", hot_key_dialog, 30, session.diagnostics)
+        session.key("ctrl+shift+F7")
+        session.key("Return")
+        wait_for("the hot-key dialog closed", lambda: not hot_key_dialog(), 30)
         session.key("Escape")
         wait_for("the window hidden by Esc", lambda: read_probe(probe)["visible"] == "0", 30)
         # 終了(&X) of the tray menu, once the menu has had time to open.
@@ -157,7 +170,9 @@ def main():
         assert (count, when, group, size > 2) == (0, 0, 0, True), by_name
         assert sorted(item[4] for item in items) == [0, 1], items
         with open(os.path.join(program, "setting.ini"), encoding="utf-8") as settings:
-            assert "help_start=1" in settings.read()
+            written = settings.read()
+            assert "help_start=1" in written, written
+            assert "hotkey=118" in written and "hotkeyMask=6" in written, written
     finally:
         subprocess.run([shutil.which("wineserver") or "wineserver", "-k"],
                        env=dict(os.environ, WINEPREFIX=prefix), check=False)
