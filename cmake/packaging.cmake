@@ -1,6 +1,10 @@
 # make package: a Debian package of the installed files (cpack -G DEB). Its run-time
 # dependencies are the shared libraries the program links (found by dpkg-shlibdeps)
 # and what it loads by name: Qt's platform and SVG plugins and the migemo dictionary.
+# The project has no address of its own yet: whoever publishes a package names
+# themselves with -DVOSTEK_MAINTAINER="Name <mail>".
+set(VOSTEK_MAINTAINER "VOSTEK developers <vostek@vostek.example.org>" CACHE STRING
+    "Maintainer of the Debian package")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vostek)

@@ -4,20 +4,38 @@
 
 namespace texts {
 
-// One command-line error in each language: %1 is the argument it is about.
-struct CommandLineError {
+// One line in each language. For an error, %1 is the argument it is about.
+struct CommandLineText {
   const char* english;
   const char* japanese;
 };
-inline constexpr CommandLineError kOnlyOneOption = {
+inline constexpr CommandLineText kOnlyOneOption = {
     "only one option at a time, but %1 follows another",
     "オプションは一度に一つだけです（%1 がほかのオプションの後にあります）"};
-inline constexpr CommandLineError kAutostartValue = {"--autostart takes on or off",
-                                                     "--autostart には on か off を付けてください"};
-inline constexpr CommandLineError kUnknownOption = {"unknown option %1",
-                                                    "%1 というオプションはありません"};
-inline constexpr CommandLineError kUnexpectedArgument = {"unexpected argument %1",
-                                                         "%1 は受け付けない引数です"};
+inline constexpr CommandLineText kAutostartValue = {"--autostart takes on or off",
+                                                    "--autostart には on か off を付けてください"};
+inline constexpr CommandLineText kUnknownOption = {"unknown option %1",
+                                                   "%1 というオプションはありません"};
+inline constexpr CommandLineText kUnexpectedArgument = {"unexpected argument %1",
+                                                        "%1 は受け付けない引数です"};
+
+// What --autostart did, or why it could not: %1 is the entry's file, %2 the system's
+// reason.
+inline constexpr CommandLineText kAutostartNoHome = {
+    "no home folder to keep the autostart entry in",
+    "自動起動の設定を置くホームフォルダーがありません"};
+inline constexpr CommandLineText kAutostartCannotRemove = {"cannot remove %1: %2",
+                                                           "%1 を削除できません: %2"};
+inline constexpr CommandLineText kAutostartCannotWrite = {"cannot write %1: %2",
+                                                          "%1 を書き込めません: %2"};
+inline constexpr CommandLineText kAutostartOn = {
+    "VOSTEK starts at login: wrote %1", "ログイン時に VOSTEK を起動します（%1 を作りました）"};
+inline constexpr CommandLineText kAutostartOff = {
+    "VOSTEK no longer starts at login: removed %1",
+    "ログイン時に VOSTEK を起動しないようにしました（%1 を削除しました）"};
+inline constexpr CommandLineText kAutostartWasOff = {
+    "VOSTEK was not set to start at login: %1 does not exist",
+    "ログイン時に起動する設定にはなっていません（%1 はありません）"};
 
 // After each error, on the same line.
 inline constexpr char kSeeHelpEnglish[] = " (see vostek --help)";

@@ -23,7 +23,7 @@ std::string_view ToolkitName(std::string_view argument) {
   return argument.substr(0, argument.find('='));
 }
 
-CommandLine Failure(const texts::CommandLineError& text, MessageLanguage language,
+CommandLine Failure(const texts::CommandLineText& text, MessageLanguage language,
                     std::string_view argument) {
   CommandLine result;
   result.action = CommandAction::Error;

@@ -54,7 +54,8 @@ int RunOption(const CommandLine& commandLine, MessageLanguage language, const ch
       return 0;
     case CommandAction::Autostart: {
       std::string report;
-      const bool done = SetAutostart(commandLine.autostartOn, ProgramPath(argv0), &report);
+      const bool done =
+          SetAutostart(commandLine.autostartOn, ProgramPath(argv0), &report, language);
       std::fprintf(done ? stdout : stderr, "%s\n", report.c_str());
       return done ? 0 : 1;
     }
