@@ -20,6 +20,7 @@
 #include "store/atomic_file.h"
 #include "store/collection_file.h"
 #include "store/fill_text.h"
+#include "store/vostek_item.h"
 
 namespace {
 
@@ -155,9 +156,12 @@ bool CvostekApp::InitInstance() {
   return true;
 }
 
+// The loader's collection becomes the shown one here, on the user-interface thread,
+// and only here: nothing of it was reachable from this thread before.
 void CvostekApp::TakeCollection(CollectionLoadResult loaded) {
   m_data = std::move(loaded.data);
   g_data = m_data.get();
+  BumpNamesGeneration();  // whatever was derived from names before knows it is stale
   m_collectionSavePath = loaded.savePath;
   m_savesAside = loaded.SavesAside(CollectionPath());
   if (!loaded.message.empty()) {
