@@ -21,6 +21,7 @@
 #include "store/collection_file.h"
 #include "store/fill_text.h"
 #include "store/vostek_item.h"
+#include "view/qt/vostek_view.h"
 
 namespace {
 
@@ -194,6 +195,9 @@ int CvostekApp::ExitInstance() {
 void CvostekApp::WriteFilesAtProcessExit() {
   if (CvostekApp* app = std::exchange(g_runningApp, nullptr)) {
     app->WriteFiles(Reporting::StandardErrorOnly, /*atExit=*/true);
+    if (app->m_frame != nullptr) {
+      app->m_frame->View()->FinishBackgroundWork();
+    }
   }
 }
 
