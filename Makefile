@@ -7,7 +7,7 @@ CMAKE      = cmake -S . $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=RelWithDebIn
 
 PREFIX    ?= /usr/local
 
-.PHONY: all deps build run install package test test-plain test-sanitize test-windows windows fuzz fuzz-run bench perf format tidy clean
+.PHONY: all deps build run install package test test-plain test-sanitize test-thread-sanitize test-windows windows fuzz fuzz-run bench perf format tidy clean
 
 all: build
 
@@ -32,8 +32,9 @@ package: build
 
 # The plain build (with the end-to-end tests on a real X server), a few seconds of each
 # fuzz target, the whole unit suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the Windows build's tests under Wine.
-test: deps test-plain fuzz-run test-sanitize test-windows
+# UndefinedBehaviorSanitizer, the unit, widget and end-to-end tests under
+# ThreadSanitizer, then the Windows build's tests under Wine.
+test: deps test-plain fuzz-run test-sanitize test-thread-sanitize test-windows
 
 test-plain: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)
@@ -44,6 +45,16 @@ test-sanitize: deps
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
 	  ctest --test-dir build-sanitize --output-on-failure -j $(JOBS) -LE e2e
+
+# The collection's loader, the dictionary's opening and the name index run beside the
+# user-interface thread: every test again with ThreadSanitizer, the program's own end-to-end
+# runs included. A report fails the test that met it (tests/support/tsan.supp says what is
+# left to the libraries underneath, and why).
+test-thread-sanitize: deps
+	$(CMAKE) -B build-tsan -DVOSTEK_THREAD_SANITIZE=ON
+	cmake --build build-tsan -j $(JOBS)
+	TSAN_OPTIONS="halt_on_error=0 exitcode=66 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/support/tsan.supp" \
+	  ctest --test-dir build-tsan --output-on-failure -j $(JOBS)
 
 # The Windows program, cross-built with mingw-w64: build-windows/vostek.exe and the
 # portable zip beside it.
@@ -79,4 +90,4 @@ tidy: build
 	git ls-files 'src/*.cpp' | xargs clang-tidy -p build --quiet
 
 clean:
-	rm -rf build build-sanitize build-fuzz build-bench build-windows build-perf
+	rm -rf build build-sanitize build-tsan build-fuzz build-bench build-windows build-perf

@@ -1,6 +1,8 @@
 # make package: a Debian package of the installed files (cpack -G DEB). Its run-time
 # dependencies are the shared libraries the program links (found by dpkg-shlibdeps)
 # and what it loads by name: Qt's platform and SVG plugins and the migemo dictionary.
+# The project has no address of its own yet: whoever publishes a package names
+# themselves with -DVOSTEK_MAINTAINER="Name <mail>".
 set(VOSTEK_MAINTAINER "VOSTEK developers <vostek@vostek.example.org>" CACHE STRING
     "Maintainer of the Debian package")
 
@@ -16,7 +18,6 @@ typing romaji narrows the list through the migemo dictionary, so names
 written in kana or kanji are found too, and Enter opens the chosen items.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VOSTEK_HOMEPAGE})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(VOSTEK_PACKAGE_LOADED_DEPENDS "qt6-qpa-plugins, libqt6svg6, cmigemo-common")

@@ -28,16 +28,40 @@ target_link_libraries(vostek PRIVATE vostek_win32)
 target_link_options(vostek PRIVATE -municode)
 set_target_properties(vostek PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-# The portable folder: the program and the dictionary beside it, zipped.
+# The portable folder: the program and the dictionary beside it, with the licence
+# notices of everything in it, zipped. The notices of what is linked in or shipped are
+# Debian's own, from the packages the program and the dictionary are made from.
 set(VOSTEK_PORTABLE ${CMAKE_BINARY_DIR}/portable/vostek)
-set(VOSTEK_ZIP ${CMAKE_BINARY_DIR}/vostek-${PROJECT_VERSION}-windows.zip)
+set(VOSTEK_ZIP ${CMAKE_BINARY_DIR}/vostek-${PROJECT_VERSION}-windows.zip CACHE INTERNAL
+    "The portable zip")
 file(GLOB VOSTEK_DICTIONARY /usr/share/cmigemo/utf-8/*)
+set(VOSTEK_NOTICES
+  "${PROJECT_SOURCE_DIR}/LICENSE=LICENSE.txt"
+  "${PROJECT_SOURCE_DIR}/resources/win32/NOTICE.txt=NOTICE.txt"
+  "${VOSTEK_WINDOWS_SOURCES}/cmigemo/debian/copyright=licenses/cmigemo.txt"
+  "${VOSTEK_WINDOWS_SOURCES}/pcre2/debian/copyright=licenses/pcre2.txt"
+  "/usr/share/doc/mingw-w64-x86-64-dev/copyright=licenses/mingw-w64.txt"
+  "/usr/share/doc/skkdic/copyright=licenses/migemo-dict.txt"
+  "/usr/share/common-licenses/GPL-2=licenses/GPL-2.txt")
+set(copy_notices)
+set(notice_sources)
+foreach(notice ${VOSTEK_NOTICES})
+  string(REPLACE "=" ";" notice ${notice})
+  list(GET notice 0 from)
+  list(GET notice 1 to)
+  if(NOT EXISTS ${from})
+    message(FATAL_ERROR "No licence notice at ${from}")
+  endif()
+  list(APPEND copy_notices COMMAND ${CMAKE_COMMAND} -E copy ${from} ${VOSTEK_PORTABLE}/${to})
+  list(APPEND notice_sources ${from})
+endforeach()
 add_custom_command(
   OUTPUT ${VOSTEK_ZIP}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${VOSTEK_PORTABLE} ${VOSTEK_ZIP}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${VOSTEK_PORTABLE}/dict
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VOSTEK_PORTABLE}/dict ${VOSTEK_PORTABLE}/licenses
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vostek> ${VOSTEK_PORTABLE}/
   COMMAND ${CMAKE_COMMAND} -E copy ${VOSTEK_DICTIONARY} ${VOSTEK_PORTABLE}/dict/
+  ${copy_notices}
   COMMAND cd ${CMAKE_BINARY_DIR}/portable && zip -q -r ${VOSTEK_ZIP} vostek
-  DEPENDS vostek ${VOSTEK_DICTIONARY})
+  DEPENDS vostek ${VOSTEK_DICTIONARY} ${notice_sources})
 add_custom_target(portable_zip ALL DEPENDS ${VOSTEK_ZIP})

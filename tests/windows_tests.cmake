@@ -30,3 +30,8 @@ add_test(NAME program_under_wine
          COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/app/win32/program_under_wine.py)
 set_tests_properties(program_under_wine PROPERTIES LABELS e2e TIMEOUT 300 ENVIRONMENT
   "VOSTEK_PROBE_EXE=$<TARGET_FILE:vostek_probe>;VOSTEK_WINE_RUN=${PROJECT_SOURCE_DIR}/scripts/wine-run;PYTHONDONTWRITEBYTECODE=1")
+
+# The portable zip holds the licence notices of all it ships.
+add_test(NAME windows_zip COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/resources/windows_zip.py)
+set_tests_properties(windows_zip PROPERTIES ENVIRONMENT
+  "VOSTEK_ZIP=${VOSTEK_ZIP};PYTHONDONTWRITEBYTECODE=1")

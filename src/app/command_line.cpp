@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include "resources/command_line_texts.h"
+#include "store/fill_text.h"
+
 namespace {
 
 constexpr char kProgram[] = "vostek";
@@ -20,24 +23,28 @@ std::string_view ToolkitName(std::string_view argument) {
   return argument.substr(0, argument.find('='));
 }
 
-CommandLine Failure(std::string message) {
+CommandLine Failure(const texts::CommandLineText& text, MessageLanguage language,
+                    std::string_view argument) {
   CommandLine result;
   result.action = CommandAction::Error;
-  result.error =
-      std::string(kProgram) + ": " + std::move(message) + " (see " + kProgram + " --help)";
+  const bool japanese = language == MessageLanguage::Japanese;
+  result.error = std::string(kProgram) + ": " +
+                 FillText(japanese ? text.japanese : text.english, {argument}) +
+                 (japanese ? texts::kSeeHelpJapanese : texts::kSeeHelpEnglish);
   return result;
 }
 
 struct Reader {
   const std::vector<std::string>& arguments;
   const ToolkitOptions& toolkit;
+  MessageLanguage language;
   std::size_t next = 0;
   CommandLine result;
 
   // False once the line is found wrong; `result` then holds the error.
   bool Ask(CommandAction action, const std::string& option) {
     if (result.action != CommandAction::Run) {
-      result = Failure("only one option at a time, but " + option + " follows another");
+      result = Failure(texts::kOnlyOneOption, language, option);
       return false;
     }
     result.action = action;
@@ -52,7 +59,7 @@ struct Reader {
       value = arguments[next++];
     }
     if (value != "on" && value != "off") {
-      result = Failure("--autostart takes on or off");
+      result = Failure(texts::kAutostartValue, language, {});
       return false;
     }
     result.autostartOn = value == "on";
@@ -89,8 +96,8 @@ struct Reader {
       }
       return true;
     }
-    result = Failure(argument.starts_with('-') ? "unknown option " + argument
-                                               : "unexpected argument " + argument);
+    result = Failure(argument.starts_with('-') ? texts::kUnknownOption : texts::kUnexpectedArgument,
+                     language, argument);
     return false;
   }
 };
@@ -98,8 +105,8 @@ struct Reader {
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments,
-                             const ToolkitOptions& toolkit) {
-  Reader reader{arguments, toolkit, 0, {}};
+                             const ToolkitOptions& toolkit, MessageLanguage language) {
+  Reader reader{arguments, toolkit, language, 0, {}};
   while (reader.next < arguments.size()) {
     if (!reader.ReadOne()) {
       break;
@@ -108,25 +115,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments,
   return reader.result;
 }
 
-std::string HelpText() {
-  return "Usage: vostek [OPTION]\n"
-         "A small file launcher that waits in the system tray. Without an option it\n"
-         "starts and waits there; Alt+Space or the tray icon brings up its window.\n"
-         "\n"
-         "  --show            bring up the window of the running VOSTEK (start one if\n"
-         "                    none runs)\n"
-         "  --toggle          bring up the window of the running VOSTEK, or hide it when\n"
-         "                    it is shown (bind this to a key in the desktop's settings)\n"
-         "  --hide            hide the window of the running VOSTEK\n"
-         "  --autostart on    start VOSTEK at login (writes\n"
-         "                    $XDG_CONFIG_HOME/autostart/vostek.desktop)\n"
-         "  --autostart off   do not start VOSTEK at login (removes that file)\n"
-         "  -h, --help        print this help and exit\n"
-         "  --version         print the version and exit\n"
-         "\n"
-         "Files: setting.ini, items.vkd and an optional dict/ folder live in $VOSTEK_HOME\n"
-         "when it is set, else in $XDG_DATA_HOME/vostek (~/.local/share/vostek).\n"
-         "See man vostek for the settings.\n";
+std::string HelpText(MessageLanguage language) {
+  return language == MessageLanguage::Japanese ? texts::kHelpJapanese : texts::kHelpEnglish;
 }
 
 std::string VersionText() {

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "app/message_language.h"
+
 // What one start of the program is asked to do.
 enum class CommandAction {
   Run,        // no options: start and wait in the tray
@@ -30,9 +32,11 @@ struct ToolkitOptions {
 
 // Reads the arguments after the program name; at most one action may be asked. Our
 // options take two dashes ("-h" aside); the toolkit's take one or two, as it accepts them.
+// An error is told in `language`.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments,
-                             const ToolkitOptions& toolkit = {});
+                             const ToolkitOptions& toolkit = {},
+                             MessageLanguage language = MessageLanguage::English);
 
 // What --help and --version print, each ending in a newline.
-std::string HelpText();
+std::string HelpText(MessageLanguage language = MessageLanguage::English);
 std::string VersionText();

@@ -1,32 +1,35 @@
 #include "store/vostek_item.h"
 
+#include <atomic>
 #include <utility>
 
 #include "store/archive.h"
 
 namespace {
 
-// The one user-interface thread reads and writes them.
-std::uint64_t g_namesGeneration = 0;
-std::uint64_t g_contentGeneration = 0;
+// Read and moved on the user-interface thread; a collection read on the loader thread
+// moves them too, before it is installed. Only a change matters, never an order
+// against other memory: the collection itself is handed over by its loader.
+std::atomic<std::uint64_t> g_namesGeneration{0};
+std::atomic<std::uint64_t> g_contentGeneration{0};
 
 }  // namespace
 
 std::uint64_t NamesGeneration() {
-  return g_namesGeneration;
+  return g_namesGeneration.load(std::memory_order_relaxed);
 }
 
 void BumpNamesGeneration() {
-  ++g_namesGeneration;
-  ++g_contentGeneration;
+  g_namesGeneration.fetch_add(1, std::memory_order_relaxed);
+  BumpContentGeneration();
 }
 
 std::uint64_t ContentGeneration() {
-  return g_contentGeneration;
+  return g_contentGeneration.load(std::memory_order_relaxed);
 }
 
 void BumpContentGeneration() {
-  ++g_contentGeneration;
+  g_contentGeneration.fetch_add(1, std::memory_order_relaxed);
 }
 
 VostekItem::~VostekItem() {
@@ -73,8 +76,8 @@ void VostekItem::Load(ArchiveReader& archive) {
       }
     }
   }
+  // The collection that reads the item moves the generations once it holds them all.
   m_name = std::move(name);
-  BumpNamesGeneration();
   m_count = count;
   m_lastTime = lastTime;
   m_group = group;

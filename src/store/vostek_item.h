@@ -11,9 +11,9 @@ class ArchiveReader;
 class ArchiveWriter;
 
 // Changes whenever an item's name is written and whenever items join or leave a
-// collection, or a collection is loaded or destroyed: what is derived from the names of
-// a collection, by their positions, is current while this number and the collection
-// stay the same.
+// collection, or a collection is loaded, installed or destroyed: what is derived from
+// the names of a collection, by their positions, is current while this number and the
+// collection stay the same. Both numbers may be read and moved on any thread.
 std::uint64_t NamesGeneration();
 void BumpNamesGeneration();  // also a change of the content below
 
@@ -76,7 +76,9 @@ class VostekItem {
 
   // The item's record in the collection file, after the class tag the collection writes.
   void Store(ArchiveWriter& archive) const;
-  void Load(ArchiveReader& archive);  // throws ArchiveError; the item is then unchanged
+  // Throws ArchiveError; the item is then unchanged. Moves no generation: the
+  // collection that reads its items does, once.
+  void Load(ArchiveReader& archive);
 
  private:
   std::string m_name;           // UTF-8 on Linux

@@ -65,6 +65,9 @@ class LauncherView {
   // current or under way: the next search then need not wait for all of it. For when
   // the program has nothing else to do, before the user may type.
   void PrepareSearch();
+  // Waits for the indexing PrepareSearch started, if any: for a process that ends
+  // without this view's teardown.
+  void FinishPreparingSearch();
 
   // Hides the window (when shown) and resets what the next showing shows.
   void OnHide();

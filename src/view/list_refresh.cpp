@@ -142,6 +142,12 @@ void LauncherView::RefreshList() {
   m_host.SetTitle(WindowTitle(mode, m_search));
 }
 
+void LauncherView::FinishPreparingSearch() {
+  if (m_preparedIndex.valid()) {
+    m_preparedIndex.wait();  // the index stays, to be taken as before
+  }
+}
+
 void LauncherView::PrepareSearch() {
   const bool current = m_indexedData == g_data && m_indexedGeneration == NamesGeneration();
   // One under way is let finish, whatever it indexes: dropping it would wait for it.

@@ -4,6 +4,7 @@ host and the X tools that drive and inspect it). Not named *_e2e.py: every such 
 registered as a test of its own."""
 
 import os
+import re
 import shutil
 import stat
 import struct
@@ -252,6 +253,14 @@ class XSession:
                     process.kill()
                     process.wait()
         self.log.close()
+        # A sanitizer build's program reports on standard error and runs on: a report
+        # anywhere in the session fails the test.
+        with open(self.log_path, "rb") as file:
+            log = file.read().decode(errors="replace")
+        report = re.search(r"(?m)^(WARNING|ERROR): \w+Sanitizer", log)
+        if report:
+            raise AssertionError("a sanitizer report in the session:\n"
+                                 + log[report.start():report.start() + 6000])
 
     def diagnostics(self):
         """The end of the session's log, for failure messages."""

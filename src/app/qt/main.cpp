@@ -48,19 +48,20 @@ std::string ProgramPath(const char* argv0) {
 
 // Options that end before anything of the desktop is touched: no display, no lock, no
 // data folder. Returns the exit code, or -1 to go on and run.
-int RunOption(const CommandLine& commandLine, const char* argv0) {
+int RunOption(const CommandLine& commandLine, MessageLanguage language, const char* argv0) {
   switch (commandLine.action) {
     case CommandAction::Run:
       return -1;
     case CommandAction::Help:
-      std::fputs(HelpText().c_str(), stdout);
+      std::fputs(HelpText(language).c_str(), stdout);
       return 0;
     case CommandAction::Version:
       std::fputs(VersionText().c_str(), stdout);
       return 0;
     case CommandAction::Autostart: {
       std::string report;
-      const bool done = SetAutostart(commandLine.autostartOn, ProgramPath(argv0), &report);
+      const bool done =
+          SetAutostart(commandLine.autostartOn, ProgramPath(argv0), &report, language);
       std::fprintf(done ? stdout : stderr, "%s\n", report.c_str());
       return done ? 0 : 1;
     }
@@ -110,9 +111,10 @@ int AskRunningInstanceFirst(InstanceRequest request, const std::string& lockPath
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  const MessageLanguage language = MessageLanguageOf(LocaleVariablesFromEnvironment());
   const CommandLine commandLine =
-      ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), kQtOptions);
-  if (const int exitCode = RunOption(commandLine, argv[0]); exitCode >= 0) {
+      ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), kQtOptions, language);
+  if (const int exitCode = RunOption(commandLine, language, argv[0]); exitCode >= 0) {
     return exitCode;
   }
   const std::string lockPath = DefaultInstanceLockPath();

@@ -20,6 +20,8 @@
 #include "store/atomic_file.h"
 #include "store/collection_file.h"
 #include "store/fill_text.h"
+#include "store/vostek_item.h"
+#include "view/qt/vostek_view.h"
 
 namespace {
 
@@ -155,9 +157,12 @@ bool CvostekApp::InitInstance() {
   return true;
 }
 
+// The loader's collection becomes the shown one here, on the user-interface thread,
+// and only here: nothing of it was reachable from this thread before.
 void CvostekApp::TakeCollection(CollectionLoadResult loaded) {
   m_data = std::move(loaded.data);
   g_data = m_data.get();
+  BumpNamesGeneration();  // whatever was derived from names before knows it is stale
   m_collectionSavePath = loaded.savePath;
   m_savesAside = loaded.SavesAside(CollectionPath());
   if (!loaded.message.empty()) {
@@ -190,6 +195,9 @@ int CvostekApp::ExitInstance() {
 void CvostekApp::WriteFilesAtProcessExit() {
   if (CvostekApp* app = std::exchange(g_runningApp, nullptr)) {
     app->WriteFiles(Reporting::StandardErrorOnly, /*atExit=*/true);
+    if (app->m_frame != nullptr) {
+      app->m_frame->View()->FinishBackgroundWork();
+    }
   }
 }
 

@@ -3,9 +3,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
+#include <string_view>
 
 #include "platform/linux/xdg_folders.h"
+#include "resources/command_line_texts.h"
 #include "store/atomic_file.h"
+#include "store/fill_text.h"
 
 namespace {
 
@@ -65,30 +69,32 @@ std::string DesktopExecValue(const std::string& program) {
   return value + "\"";
 }
 
-bool SetAutostart(bool on, const std::string& program, std::string* report) {
+bool SetAutostart(bool on, const std::string& program, std::string* report,
+                  MessageLanguage language) {
+  // The line for the user, errors named after the program as its other errors are.
+  const auto say = [report, language](const texts::CommandLineText& text,
+                                      std::initializer_list<std::string_view> fillers, bool done) {
+    const char* format = language == MessageLanguage::Japanese ? text.japanese : text.english;
+    *report = (done ? "" : "vostek: ") + FillText(format, fillers);
+    return done;
+  };
   const std::string path = AutostartEntryPath();
   if (path.empty()) {
-    *report = "vostek: no home folder to keep the autostart entry in";
-    return false;
+    return say(texts::kAutostartNoHome, {}, false);
   }
   if (!on) {
     if (std::remove(path.c_str()) == 0) {
-      *report = "VOSTEK no longer starts at login: removed " + path;
-      return true;
+      return say(texts::kAutostartOff, {path}, true);
     }
     if (errno == ENOENT) {
-      *report = "VOSTEK was not set to start at login: " + path + " does not exist";
-      return true;
+      return say(texts::kAutostartWasOff, {path}, true);
     }
-    *report = "vostek: cannot remove " + path + ": " + std::strerror(errno);
-    return false;
+    return say(texts::kAutostartCannotRemove, {path, std::strerror(errno)}, false);
   }
   std::string error;
   if (!MakePrivateFolder(path.substr(0, path.rfind('/')), &error) ||
       !WriteFileAtomically(path, EntryText(program), &error)) {
-    *report = "vostek: cannot write " + path + ": " + error;
-    return false;
+    return say(texts::kAutostartCannotWrite, {path, error}, false);
   }
-  *report = "VOSTEK starts at login: wrote " + path;
-  return true;
+  return say(texts::kAutostartOn, {path}, true);
 }

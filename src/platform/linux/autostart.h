@@ -2,11 +2,14 @@
 
 #include <string>
 
+#include "app/message_language.h"
+
 // Starting at login through the desktop's autostart folder: the entry
 // $XDG_CONFIG_HOME/autostart/vostek.desktop runs `program` (an absolute path).
-// Writes (on) or removes (off) that entry; `report` receives one line saying what was
-// done, or what went wrong when false is returned.
-bool SetAutostart(bool on, const std::string& program, std::string* report);
+// Writes (on) or removes (off) that entry; `report` receives one line in `language`
+// saying what was done, or what went wrong when false is returned.
+bool SetAutostart(bool on, const std::string& program, std::string* report,
+                  MessageLanguage language = MessageLanguage::English);
 
 // The entry's file; empty when there is no home folder.
 std::string AutostartEntryPath();

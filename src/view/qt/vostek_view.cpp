@@ -114,6 +114,11 @@ LauncherView& CvostekView::Logic() {
   return *m_logic;
 }
 
+void CvostekView::FinishBackgroundWork() {
+  m_logic->FinishPreparingSearch();
+  m_dictionary->Close();
+}
+
 void CvostekView::OnInitialUpdate() {
   if (g_data != nullptr) {
     for (int i = 0; i < g_data->GetItemCount(); ++i) {

@@ -29,6 +29,10 @@ class CvostekView : public QListView, public ListControl, public ViewHost {
 
   // Icons of every item and the dictionary; once, before the first showing.
   void OnInitialUpdate();
+  // For a process that ends without the window's teardown (the display went away):
+  // the dictionary's opening and the name index's building, each on a worker, end
+  // first, so that no worker runs on while the process ends.
+  void FinishBackgroundWork();
 
   LauncherView& Logic();
   using QListView::edit;  // the public overload, beside the one overridden below

@@ -60,6 +60,34 @@ TEST(AutostartTest, OnWritesAnEntryThatStartsThisProgramAndOffRemovesIt) {
   ScopedEnv broken("XDG_CONFIG_HOME", scratch.File("plain").c_str());
   EXPECT_FALSE(SetAutostart(true, "/usr/bin/vostek", &report));
   EXPECT_NE(report.find("Not a directory"), std::string::npos) << report;
+  EXPECT_TRUE(report.starts_with("vostek: cannot write " + scratch.File("plain"))) << report;
+}
+
+TEST(AutostartTest, ReportsInJapaneseWhenAsked) {
+  ScopedTempDir scratch;
+  ScopedEnv config("XDG_CONFIG_HOME", scratch.File("config").c_str());
+  const std::string entry = scratch.File("config/autostart/vostek.desktop");
+  constexpr auto ja = MessageLanguage::Japanese;
+  const struct {
+    bool on;
+    bool done;
+    std::string report;
+  } steps[] = {
+      {true, true, "ログイン時に VOSTEK を起動します（" + entry + " を作りました）"},
+      {false, true,
+       "ログイン時に VOSTEK を起動しないようにしました（" + entry + " を削除しました）"},
+      {false, true, "ログイン時に起動する設定にはなっていません（" + entry + " はありません）"},
+  };
+  std::string report;
+  for (const auto& step : steps) {
+    EXPECT_EQ(SetAutostart(step.on, "/usr/bin/vostek", &report, ja), step.done);
+    EXPECT_EQ(report, step.report);
+  }
+  WriteTestFile(scratch.File("plain"), "");
+  ScopedEnv broken("XDG_CONFIG_HOME", scratch.File("plain").c_str());
+  EXPECT_FALSE(SetAutostart(true, "/usr/bin/vostek", &report, ja));
+  EXPECT_TRUE(report.starts_with("vostek: " + scratch.File("plain"))) << report;
+  EXPECT_NE(report.find(" を書き込めません: "), std::string::npos) << report;
 }
 
 }  // namespace
