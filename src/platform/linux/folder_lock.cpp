@@ -1,6 +1,7 @@
 #include "platform/linux/folder_lock.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -27,4 +28,22 @@ FolderLock::Result FolderLock::Acquire(const std::string& folder) {
   }
   m_fd = fd;
   return Result::Acquired;
+}
+
+bool FolderLock::IsAt(const std::string& folder) const {
+  struct stat there {};
+  if (::stat(folder.c_str(), &there) != 0 || !S_ISDIR(there.st_mode)) {
+    return false;
+  }
+  struct stat held {};
+  return m_fd < 0 ||
+         (::fstat(m_fd, &held) == 0 && held.st_dev == there.st_dev && held.st_ino == there.st_ino);
+}
+
+FolderLock::Result FolderLock::Reacquire(const std::string& folder) {
+  if (m_fd >= 0) {
+    ::close(m_fd);
+    m_fd = -1;
+  }
+  return Acquire(folder);
 }

@@ -18,6 +18,11 @@ class FolderLock {
   FolderLock& operator=(const FolderLock&) = delete;
 
   Result Acquire(const std::string& folder);
+  // False once the folder this lock is on no longer sits at `folder` (it was deleted or
+  // moved away), or when nothing is there.
+  bool IsAt(const std::string& folder) const;
+  // Gives up the lock on the folder that went away and locks the one now at `folder`.
+  Result Reacquire(const std::string& folder);
 
  private:
   int m_fd = -1;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/globals.h"
@@ -150,26 +151,46 @@ TEST_F(VostekAppTest, AnOversizedSettingsFileStartsWithDefaultsIsReportedAndLeft
   EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
 }
 
-TEST_F(VostekAppTest, FailedSavesKeepTheOldFilesAndNameThem) {
-  WriteTestFile(File("items.vkd"), kDefaultCollection);
-  WriteTestFile(File("setting.ini"), "[GENERAL]\n");
-  CvostekApp app(m_dir.Path(), m_lockPath);
-  ASSERT_TRUE(app.InitInstance());
-  g_data->AddGroup("More");
-  g_settings.width = 999;
-  {
-    ScopedFileSizeLimit tooSmall(kDefaultCollection.size());  // no replacement fits
-    EXPECT_EQ(app.ExitInstance(), 1);
-  }
-  EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
-  EXPECT_EQ(Read("setting.ini"), "[GENERAL]\n");
-  ASSERT_EQ(m_messages.size(), 2u);
-  for (const char* name : {"setting.ini", "items.vkd"}) {
-    const std::string& text = m_messages[name[0] == 's' ? 0 : 1].text;
-    // The file, then the system's text for what failed with which file.
-    EXPECT_NE(text.find(File(name) + " "), std::string::npos) << text;
-    EXPECT_NE(text.find("\n" + File(name) + ": " + std::strerror(EFBIG)), std::string::npos)
-        << text;
+// A full disk: the old files stay, one box names each failure and offers 再試行, which
+// saves once space is free again; キャンセル gives up.
+TEST_F(VostekAppTest, FailedSavesKeepTheOldFilesNameThemAndAreRetriedAtExit) {
+  for (const bool freeSpaceAndRetry : {false, true}) {
+    WriteTestFile(File("items.vkd"), kDefaultCollection);
+    WriteTestFile(File("setting.ini"), "[GENERAL]\n");
+    m_globals.messages.shown.clear();
+    CvostekApp app(m_dir.Path(), m_lockPath);
+    ASSERT_TRUE(app.InitInstance());
+    g_data->AddGroup("More");
+    g_settings.width = 999;
+    {
+      std::optional<ScopedFileSizeLimit> tooSmall(std::in_place, kDefaultCollection.size());
+      int boxes = 0;
+      SetMessageBoxHandler([&](const std::string& text, MessageButtons buttons, MessageIcon) {
+        m_globals.messages.shown.push_back({text, buttons, MessageIcon::Warning});
+        if (++boxes == 2) {
+          tooSmall.reset();  // space freed while the second box was up
+        }
+        return freeSpaceAndRetry;
+      });
+      EXPECT_EQ(app.ExitInstance(), 1);
+    }
+    if (!freeSpaceAndRetry) {
+      EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
+      EXPECT_EQ(Read("setting.ini"), "[GENERAL]\n");
+      ASSERT_EQ(m_messages.size(), 1u);
+      EXPECT_EQ(m_messages[0].buttons, MessageButtons::RetryCancel);
+      for (const char* name : {"setting.ini", "items.vkd"}) {
+        const std::string& text = m_messages[0].text;
+        // The file, then the system's text for what failed with which file.
+        EXPECT_NE(text.find(File(name) + " "), std::string::npos) << text;
+        EXPECT_NE(text.find("\n" + File(name) + ": " + std::strerror(EFBIG)), std::string::npos)
+            << text;
+      }
+    } else {
+      EXPECT_EQ(m_messages.size(), 2u);
+      EXPECT_NE(Read("items.vkd").find("More"), std::string::npos);
+      EXPECT_NE(Read("setting.ini").find("width=999"), std::string::npos);
+    }
   }
 }
 
