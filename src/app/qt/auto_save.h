@@ -17,7 +17,7 @@ class AutoSave : public QObject {
  public:
   static constexpr int kDelayMilliseconds = 3000;
   static constexpr int kLongestWaitMilliseconds = 10000;
-  static constexpr int kRetryMilliseconds = 30000;
+  static constexpr int kRetryMilliseconds = kLongestWaitMilliseconds;
 
   AutoSave(std::function<bool()> changed, std::function<bool()> save, QObject* parent = nullptr);
 
