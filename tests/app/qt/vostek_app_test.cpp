@@ -350,9 +350,9 @@ TEST_F(VostekAppTest, ChangesReachTheDiskWithinTenSecondsHoweverBusyTheUserIs) {
 }
 
 // What the files stand on is taken away while the system runs: the data folder deleted
-// or moved away is made again at once with both files and its lock, so no other start
-// can take it; a folder put where items.vkd was is left alone and the collection goes
-// beside it. The user is told each time in a balloon.
+// or moved away is made again at once with both files and its lock, and no other start
+// takes it even before that; a folder put where items.vkd was is left alone and the
+// collection goes beside it. The user is told each time in a balloon.
 TEST_F(VostekAppTest, FilesTakenAwayWhileRunningAreMadeAgainOrSavedBeside) {
   struct Case {
     const char* what;
@@ -386,6 +386,15 @@ TEST_F(VostekAppTest, FilesTakenAwayWhileRunningAreMadeAgainOrSavedBeside) {
     ASSERT_NE(ReadTestFile(folder + "/items.vkd").find("Mine"), std::string::npos);
 
     c.takeAway(folder);
+    {
+      // Another start, before this one has noticed: the folder is not its to take.
+      VostekData* const ours = g_data;  // one process is one instance: this shares g_data
+      ScopedTempDir otherRuntime;
+      CvostekApp second(folder, otherRuntime.File("letsgosoundingourheels"));
+      EXPECT_FALSE(second.InitInstance());
+      second.ExitInstance();
+      g_data = ours;
+    }
     g_data->AddGroup("Later");
     RunEventLoopFor(AutoSave::kDelayMilliseconds + 300);
     const std::string collection = ReadTestFile(folder + "/" + c.collectionFile);
@@ -393,12 +402,6 @@ TEST_F(VostekAppTest, FilesTakenAwayWhileRunningAreMadeAgainOrSavedBeside) {
     EXPECT_NE(collection.find("Later"), std::string::npos);
     EXPECT_NE(ReadTestFile(folder + "/setting.ini").find("width=321"), std::string::npos);
     EXPECT_EQ(balloons.size(), 1);
-    {
-      ScopedTempDir otherRuntime;
-      CvostekApp second(folder, otherRuntime.File("letsgosoundingourheels"));
-      EXPECT_FALSE(second.InitInstance());
-      second.ExitInstance();
-    }
     app.ExitInstance();
     EXPECT_NE(ReadTestFile(folder + "/" + c.collectionFile).find("Later"), std::string::npos);
     m_globals.messages.shown.clear();
