@@ -49,6 +49,29 @@ inline constexpr char kCollectionLinkDangling[] =
 inline constexpr char kCollectionLinkFolderMissing[] =
     "%1 はリンクですが、リンク先の %2 もそのフォルダーもありません。リンクはそのまま残します。\n"
     "新しい空のコレクションで起動します。この間の変更は %3 に保存します。";
+// A save while running failed: told once in a balloon until a save works again.
+inline constexpr char kSaveFailedTitle[] = "保存できません";
+inline constexpr char kSaveFailedLater[] =
+    "\n変更は VOSTEK が覚えています。しばらくしてからもう一度保存し、終了時にも保存します。";
+// Appended to the failures at exit, whose box offers 再試行 and キャンセル.
+inline constexpr char kSaveFailedAtExit[] =
+    "\n\n原因（ディスクの空き不足など）を取り除いてから「再試行」を押してください。"
+    "「キャンセル」を押すと保存せずに終了し、保存できなかった変更は失われます。";
+inline constexpr char kRetryButton[] = "再試行(&R)";
+// The data folder went away while running. %1: the folder, %2: the system's error text
+// or where the collection goes instead.
+inline constexpr char kDataFolderRemade[] =
+    "設定とアイテムを置くフォルダー %1 が削除されたか移動されたため、作り直して保存しました。";
+inline constexpr char kDataFolderLost[] =
+    "設定とアイテムを置くフォルダー %1 が削除されたか移動され、作り直せませんでした。\n%2";
+inline constexpr char kDataFolderTaken[] =
+    "設定とアイテムを置くフォルダー %1 はほかの VOSTEK "
+    "が使い始めたため、そのファイルは上書きしません。\n"
+    "この間の変更は %2 に保存します。";
+// items.vkd turned into something a save cannot replace. %1: it, %2: the file beside it.
+inline constexpr char kCollectionNoLongerFile[] =
+    "%1 がファイルではなくなっているため、上書きしません。\n"
+    "この間の変更は %2 に保存します。";
 // At exit, after a start that could not use the file. %1: the file, %2: where it went.
 inline constexpr char kCollectionSavedAside[] =
     "%1 には保存できないため、アイテムとグループを %2 に保存しました。";

@@ -70,16 +70,17 @@ IniText::IniText(std::string_view text) {
     text.remove_prefix(kByteOrderMark.size());
   }
   while (!text.empty()) {
-    const std::size_t newline = text.find('\n');
+    // Lines end in "\r\n", "\n" or, as older Mac editors write them, "\r" alone.
+    const std::size_t end = text.find_first_of("\r\n");
     Line line;
-    if (newline == std::string_view::npos) {
+    if (end == std::string_view::npos) {
       line.content = text;
       text = {};
     } else {
-      const bool crlf = newline > 0 && text[newline - 1] == '\r';
-      line.content = text.substr(0, crlf ? newline - 1 : newline);
-      line.end = crlf ? "\r\n" : "\n";
-      text.remove_prefix(newline + 1);
+      const bool crlf = text.substr(end, 2) == "\r\n";
+      line.content = text.substr(0, end);
+      line.end = crlf ? "\r\n" : text.substr(end, 1);
+      text.remove_prefix(end + line.end.size());
     }
     m_lines.push_back(std::move(line));
   }

@@ -30,7 +30,7 @@ class IniText {
  private:
   struct Line {
     std::string content;  // without its line end
-    std::string end;      // "\n", "\r\n" or "" (the last line of a text without one)
+    std::string end;      // "\n", "\r\n", "\r" or "" (the last line of a text without one)
   };
   struct Entry {
     std::size_t line;

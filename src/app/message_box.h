@@ -6,12 +6,14 @@
 // Every message to the user goes through here, captioned "VOSTEK". The program
 // installs a handler that shows a real message box; tests install one that records.
 enum class MessageIcon { None, Warning };
-enum class MessageButtons { Ok, OkCancel };
+// RetryCancel: 再試行 and キャンセル, for something that failed and may work once the user
+// has mended its cause.
+enum class MessageButtons { Ok, OkCancel, RetryCancel };
 
 using MessageBoxHandler =
     std::function<bool(const std::string& text, MessageButtons buttons, MessageIcon icon)>;
 
-// Returns true when the user answered OK.
+// Returns true when the user answered OK (再試行 for RetryCancel).
 bool ShowMessageBox(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
                     MessageIcon icon = MessageIcon::None);
 

@@ -17,6 +17,7 @@
 #include "frame/icons.h"
 #include "frame/menu_entries.h"
 #include "frame/menu_entry_accessible.h"
+#include "platform/linux/x11_pointer.h"
 #include "platform/linux/x11_window_decorations.h"
 #include "resources/accelerators.h"
 #include "resources/command_strings.h"
@@ -67,13 +68,37 @@ std::string_view ShowEntryTableText() {
   return {};
 }
 
+// The outer size the window is to have: the saved one, or the default for a size that
+// is no size (a hand-edited 0 or below), which would otherwise come up as the smallest
+// the window allows and be saved as the user's.
+QSize SavedOuterSize() {
+  const Settings defaults;
+  return FitOnPrimaryScreen(QSize(g_settings.width > 0 ? g_settings.width : defaults.width,
+                                  g_settings.height > 0 ? g_settings.height : defaults.height));
+}
+
+// Whether the size the window just got is one the user gave it: dragging its border, or
+// the window with the window manager's resize key, holds a pointer button down. The
+// window manager's own sizes (a tile, a maximised window, its layout on showing) come
+// without one; saved, they would replace the user's size for good.
+bool IsUserResize(const QWidget* window) {
+  if (window->isMaximized() || window->isFullScreen()) {
+    return false;
+  }
+  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+      x11 != nullptr && x11->connection() != nullptr) {
+    return X11PointerButtonDown(x11->connection());
+  }
+  return QGuiApplication::mouseButtons() != Qt::NoButton;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(const std::function<void()>& awaitCollection, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QString::fromUtf8(texts::kTemplateTitle));
   setWindowIcon(ApplicationIcon());
-  resize(FitOnPrimaryScreen(QSize(g_settings.width, g_settings.height)));
+  resize(SavedOuterSize());
   // Qt tells an X11 window manager only which functions the window has; the buttons
   // go away only when the decorations are named as well.
   const WId window = winId();  // created now, so the frame is known as early as can be
@@ -140,24 +165,19 @@ void CMainFrame::StartHotKey() {
   // Arrives after the greeting and takes its place: the greeting would name a key that
   // does not work.
   m_hotKey->unavailable = [this, configured](HotKeyAnswer answer) {
-    m_balloonReportsHotKey = true;
     m_tray->ShowBalloon(
         QString::fromStdString(HotKeyUnavailableTitle(configured.virtualKey, configured.modFlags)),
         [configured, answer](TrayClick click) {
           return QString::fromStdString(
               HotKeyUnavailableText(configured.virtualKey, configured.modFlags, answer, click));
-        });
+        },
+        [this] { OnHotKeySettings(); });
   };
   m_tray = std::make_unique<TrayIcon>(
       [this](int id) { RunCommand(id); },
       QString::fromStdString(
           WithHotKeyShortcut(ShowEntryTableText(), configured.virtualKey, configured.modFlags)));
   connect(m_tray.get(), &TrayIcon::showRequested, this, &CMainFrame::OnShow);
-  connect(m_tray.get(), &TrayIcon::balloonClicked, this, [this] {
-    if (m_balloonReportsHotKey) {
-      OnHotKeySettings();
-    }
-  });
   if (g_settings.help_start == 0) {
     m_tray->ShowBalloon(QString::fromUtf8(texts::kBalloonTitle), [configured](TrayClick click) {
       return QString::fromStdString(
@@ -185,7 +205,6 @@ void CMainFrame::OnHotKeySettings() {
   }
   HotKeyDialog dialog(*m_hotKey, isVisible() ? this : nullptr);
   m_hotKeyDialog = &dialog;
-  m_balloonReportsHotKey = false;
   dialog.exec();
   m_hotKeyDialog = nullptr;
   if (isVisible()) {
@@ -409,7 +428,7 @@ bool CMainFrame::ApplyOuterSizeOnce() {
     return false;  // the window manager has not framed the window yet (or never will)
   }
   m_outerSizeApplied = true;
-  const QSize wanted = FitOnPrimaryScreen(QSize(g_settings.width, g_settings.height));
+  const QSize wanted = SavedOuterSize();
   if (isVisible()) {
     // An X11 window manager frames the window only once it is mapped, so the first
     // showing was centred without the frame; centred again now that it is known.
@@ -427,9 +446,11 @@ void CMainFrame::resizeEvent(QResizeEvent* event) {
   if (ApplyOuterSizeOnce()) {
     return;  // the corrected size arrives with the next resize
   }
-  const QSize outer = frameGeometry().size();
-  g_settings.width = outer.width();
-  g_settings.height = outer.height();
+  if (IsUserResize(this)) {
+    const QSize outer = frameGeometry().size();
+    g_settings.width = outer.width();
+    g_settings.height = outer.height();
+  }
 }
 
 void CMainFrame::moveEvent(QMoveEvent* event) {

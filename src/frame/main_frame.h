@@ -87,7 +87,6 @@ class CMainFrame : public QMainWindow {
   std::map<int, QAction*> m_toolBarActions;
   std::unique_ptr<HotKeyKeeper> m_hotKey;
   HotKeyDialog* m_hotKeyDialog = nullptr;  // while open
-  bool m_balloonReportsHotKey = false;     // a click on the balloon opens the dialog
   std::unique_ptr<TrayIcon> m_tray;
   bool m_outerSizeApplied = false;  // the saved outer size was met once the frame was known
   ShowingPlace m_showPlace;         // where the user looked when the window was last shown

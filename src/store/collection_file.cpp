@@ -33,16 +33,6 @@ std::string MoveAside(const std::string& path) {
   }
 }
 
-// The first of "<path>.unsaved", "<path>.unsaved.1", ... that names nothing yet.
-std::string FreeUnsavedName(const std::string& path) {
-  const std::string base = path + ".unsaved";
-  std::string name = base;
-  for (unsigned long number = 1; NameIsTaken(name); ++number) {
-    name = base + "." + std::to_string(number);
-  }
-  return name;
-}
-
 std::unique_ptr<VostekData> DefaultCollection() {
   auto data = std::make_unique<VostekData>();
   data->InitDefault();
@@ -75,6 +65,15 @@ int ReadCollectionFile(const std::string& path, std::unique_ptr<VostekData>* dat
 }
 
 }  // namespace
+
+std::string FreeUnsavedName(const std::string& path) {
+  const std::string base = path + ".unsaved";
+  std::string name = base;
+  for (unsigned long number = 1; NameIsTaken(name); ++number) {
+    name = base + "." + std::to_string(number);
+  }
+  return name;
+}
 
 std::string WriteCollection(const VostekData& data) {
   ArchiveWriter archive;

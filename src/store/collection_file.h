@@ -37,6 +37,9 @@ struct CollectionLoadResult {
 // A file saved aside is "<path>.unsaved" (".unsaved.1", ... when that exists).
 CollectionLoadResult LoadCollectionFile(const std::string& path);
 
+// The first of "<path>.unsaved", "<path>.unsaved.1", ... that names nothing yet.
+std::string FreeUnsavedName(const std::string& path);
+
 // Replaces the file at `path` whole, or leaves the old one as it was; `error` gets the
 // system's text on failure.
 bool SaveCollectionFile(const std::string& path, const VostekData& data, std::string* error);

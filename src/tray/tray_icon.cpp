@@ -44,7 +44,9 @@ TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, const QString&
   m_balloonClick.setInterval(kBalloonClickWaitMs);
   connect(&m_balloonClick, &QTimer::timeout, this, [this] {
     if (!m_lastActivation.isValid() || m_lastActivation.elapsed() > kBalloonClickWaitMs) {
-      emit balloonClicked();
+      if (m_shownBalloonClick) {
+        m_shownBalloonClick();
+      }
     }
   });
 }
@@ -76,8 +78,9 @@ TrayClick TrayIcon::Click() const {
   return m_host == TrayHost::Embedding ? TrayClick::Double : TrayClick::Single;
 }
 
-void TrayIcon::ShowBalloon(const QString& title, const std::function<QString(TrayClick)>& text) {
-  m_pendingBalloon = Balloon{title, text};
+void TrayIcon::ShowBalloon(const QString& title, const std::function<QString(TrayClick)>& text,
+                           std::function<void()> onClick) {
+  m_pendingBalloon = Balloon{title, text, std::move(onClick)};
   if (!m_lookForTray.isActive()) {
     m_dockWaitsLeft = kDockWaits;
     ShowPendingBalloonWhenDocked();
@@ -100,6 +103,7 @@ void TrayIcon::ShowPendingBalloonWhenDocked() {
   m_waitForDock.stop();
   m_icon->showMessage(m_pendingBalloon->title, m_pendingBalloon->text(Click()),
                       QSystemTrayIcon::Information);
+  m_shownBalloonClick = std::move(m_pendingBalloon->onClick);
   m_pendingBalloon.reset();
 }
 

@@ -32,8 +32,14 @@ class TrayIcon : public QObject {
   bool HasHost() const { return m_host != TrayHost::None; }
 
   // Shows the balloon now, or as soon as the icon is in a tray that appears later. The
-  // text is made then, for the click that shows the window on that tray.
-  void ShowBalloon(const QString& title, const std::function<QString(TrayClick)>& text);
+  // text is made then, for the click that shows the window on that tray. A click on the
+  // balloon itself (not on the icon under it) runs `onClick`.
+  void ShowBalloon(const QString& title, const std::function<QString(TrayClick)>& text,
+                   std::function<void()> onClick = {});
+  // The same for a text that does not send the user to the icon.
+  void ShowBalloon(const QString& title, const QString& text) {
+    ShowBalloon(title, [text](TrayClick) { return text; });
+  }
 
   // The icon; null until a host is found where the toolkit settles the tray's kind when
   // the icon is made.
@@ -45,13 +51,12 @@ class TrayIcon : public QObject {
 
  signals:
   void showRequested();
-  // A click on the balloon itself, not on the icon under it.
-  void balloonClicked();
 
  private:
   struct Balloon {
     QString title;
     std::function<QString(TrayClick)> text;
+    std::function<void()> onClick;
   };
 
   void MakeIcon();
@@ -67,6 +72,7 @@ class TrayIcon : public QObject {
   QTimer m_waitForDock;
   int m_dockWaitsLeft = 0;
   std::optional<Balloon> m_pendingBalloon;
+  std::function<void()> m_shownBalloonClick;
   QTimer m_balloonClick;  // a balloon click waits to see whether the icon was clicked
   QElapsedTimer m_lastActivation;
 };

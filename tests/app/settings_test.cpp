@@ -218,6 +218,10 @@ TEST_F(SettingsFileTest, WritingChangesOnlyOurValuesByteForByte) {
        "\xef\xbb\xbf  [ General ]\r\npopular = 0\t# on\r\nrecent=1\r\nwidth=640;x\r\n"
        "height=-1\r\nstaygroup=1\r\nshowicon=0\r\nshowtool=0\r\nhotkey=75\r\n"
        "hotkeyMask=6\r\nhelp_start=1\r\ng_autohide=1\r\n"},
+      // Lines ended by CR alone, as older Mac editors write them.
+      {"[GENERAL]\rpopular=1\rwidth=3\r\r[Other]\rheight=9\r",
+       "[GENERAL]\rpopular=0\rwidth=640\rrecent=1\rstaygroup=1\rshowicon=0\rshowtool=0\r"
+       "hotkey=75\rhotkeyMask=6\rheight=-1\rhelp_start=1\rg_autohide=1\r\r[Other]\rheight=9\r"},
       {"; no section of ours\nwidth=5\n[Other]\nx=1",
        "; no section of ours\nwidth=5\n[Other]\nx=1\n[GENERAL]\npopular=0\nrecent=1\n"
        "staygroup=1\nshowicon=0\nshowtool=0\nhotkey=75\nhotkeyMask=6\nwidth=640\n"

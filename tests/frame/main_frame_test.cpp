@@ -200,14 +200,27 @@ TEST_F(MainFrameTest, WindowHasACaptionAndSizingBorderButNoButtons) {
   EXPECT_FALSE(frame->isVisible());
 }
 
-TEST_F(MainFrameTest, StartsAtTheSavedSizeAndStoresEveryNewSize) {
+TEST_F(MainFrameTest, StartsAtTheSavedSizeAndStoresOnlyTheSizesTheUserGivesIt) {
   g_settings.width = 260;
   g_settings.height = 310;
   MakeFrame();
   Show();
   EXPECT_EQ(frame->frameGeometry().size(), QSize(260, 310));
+  // The user's resize: a drag of the border, with a button held down.
+  QTest::mousePress(frame.get(), Qt::LeftButton);
   frame->resize(frame->width() + 40, frame->height() + 30);
   QTest::qWait(0);
+  QTest::mouseRelease(frame.get(), Qt::LeftButton);
+  EXPECT_EQ(g_settings.width, 300);
+  EXPECT_EQ(g_settings.height, 340);
+
+  // Sizes the window manager imposes (a tile, a maximised window) are not the user's.
+  frame->resize(frame->width() + 50, frame->height() + 50);
+  QTest::qWait(0);
+  QTest::mousePress(frame.get(), Qt::LeftButton);
+  frame->showMaximized();
+  QTest::qWait(0);
+  QTest::mouseRelease(frame.get(), Qt::LeftButton);
   EXPECT_EQ(g_settings.width, 300);
   EXPECT_EQ(g_settings.height, 340);
 
@@ -216,18 +229,28 @@ TEST_F(MainFrameTest, StartsAtTheSavedSizeAndStoresEveryNewSize) {
   MakeFrame();
   Show();
   EXPECT_EQ(frame->frameGeometry().size(), QSize(300, 340));
-  EXPECT_EQ(g_settings.width, 300);
-  EXPECT_EQ(g_settings.height, 340);
 
-  // A size beyond the screen (a hand-edited file) comes up as the work area's size.
-  g_settings.width = std::numeric_limits<std::int32_t>::max();
-  g_settings.height = 250;
-  frame.reset();
-  MakeFrame();
-  Show();
+  // A size beyond the screen (a hand-edited file) comes up as the work area's size, and
+  // one of 0 or below as the default size; neither is written back as the user's.
   const QSize workArea = QGuiApplication::primaryScreen()->availableGeometry().size();
-  EXPECT_EQ(frame->frameGeometry().size(), QSize(workArea.width(), 250));
-  EXPECT_EQ(g_settings.width, workArea.width());
+  struct Case {
+    std::int32_t width, height;
+    QSize shown;
+  };
+  const Case cases[] = {
+      {std::numeric_limits<std::int32_t>::max(), 250, QSize(workArea.width(), 250)},
+      {0, -5, QSize(Settings{}.width, Settings{}.height)},
+  };
+  for (const Case& c : cases) {
+    g_settings.width = c.width;
+    g_settings.height = c.height;
+    frame.reset();
+    MakeFrame();
+    Show();
+    EXPECT_EQ(frame->frameGeometry().size(), c.shown);
+    EXPECT_EQ(g_settings.width, c.width);
+    EXPECT_EQ(g_settings.height, c.height);
+  }
 }
 
 TEST_F(MainFrameTest, SettingsTogglesStartMarkedByTheSettingAndFlipItToZeroOrOne) {

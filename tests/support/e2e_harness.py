@@ -111,7 +111,7 @@ class WorkArea:
         self.root = tempfile.mkdtemp(prefix="vostek-e2e-")
         self.runtime = self.folder("runtime")
         os.chmod(self.runtime, stat.S_IRWXU)
-        self.lock = os.path.join(self.runtime, LOCK_NAME)
+        self.lock = os.path.join(self.runtime, "vostek", LOCK_NAME)
 
     def folder(self, *parts):
         path = os.path.join(self.root, *parts)

@@ -29,8 +29,10 @@ TEST(HotKeyTextsTest, NameTheConfiguredKey) {
     EXPECT_EQ(WithHotKeyShortcut("表示(&S)\tAlt + Space", c.virtualKey, c.modFlags),
               std::string("表示(&S)\t") + c.name);
     EXPECT_NE(HotKeyUnavailableTitle(c.virtualKey, c.modFlags).find(c.name), std::string::npos);
-    EXPECT_NE(HotKeyUnavailableText(c.virtualKey, c.modFlags, HotKeyAnswer::Taken, TrayClick::Double).find(c.name),
-              std::string::npos);
+    EXPECT_NE(
+        HotKeyUnavailableText(c.virtualKey, c.modFlags, HotKeyAnswer::Taken, TrayClick::Double)
+            .find(c.name),
+        std::string::npos);
   }
   EXPECT_EQ(WithHotKeyShortcut("表示(&S)\tAlt + Space", 0, 1), "表示(&S)");
 }
@@ -58,7 +60,8 @@ TEST(HotKeyTextsTest, TheTextsNameTheClickThatWorksOnTheTrayInUse) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.greeting);
     EXPECT_NE(GreetingText(0, 1, c.click).find(c.greeting), std::string::npos);
-    EXPECT_NE(HotKeyUnavailableText(0x20, 1, HotKeyAnswer::Taken, c.click).find(c.report), std::string::npos);
+    EXPECT_NE(HotKeyUnavailableText(0x20, 1, HotKeyAnswer::Taken, c.click).find(c.report),
+              std::string::npos);
     // The key's own greeting sends the user to the key, not to a click.
     EXPECT_EQ(GreetingText(0x20, 1, c.click), texts::kBalloonText);
   }

@@ -103,20 +103,36 @@ class WindowManagerTest(unittest.TestCase):
     def test_later_starts_reach_the_window_through_the_socket(self):
         session = self.session
         path = self.area.lock + ".socket"
-        # A killed instance left its socket behind: --show starts a new instance anyway,
-        # which takes the name over and shows its window.
-        stale = socket.socket(socket.AF_UNIX)
-        stale.bind(path)
-        os.chmod(path, 0o700)
-        stale.close()
+        os.makedirs(os.path.dirname(path), mode=0o700, exist_ok=True)
         self.folder = self.area.program_folder("requests", items=self.items,
                                                settings="[GENERAL]\nhelp_start=1\n")
-        session.move_pointer(500, 400)
-        starter = Vostek(session, self.folder, "--show")
-        self.addCleanup(starter.kill)
-        window = wait_for("the window of the started instance", starter.main_window)
-        vostek = starter
-        wait_for("the window to take the focus", lambda: session.focused_window() == window)
+        target = os.path.join(self.area.root, "link-target")
+        self.area.write(target, b"kept")
+
+        def stale_socket():
+            stale = socket.socket(socket.AF_UNIX)
+            stale.bind(path)
+            os.chmod(path, 0o700)
+            stale.close()
+
+        # Whatever sits at the socket's path (a socket a killed instance left, a file, a
+        # link), the lock says nothing runs: --show starts a new instance, which takes
+        # the name over and shows its window.
+        plants = [stale_socket, lambda: self.area.write(path, b"garbage"),
+                  lambda: os.symlink(target, path)]
+        for plant in plants:
+            plant()
+            session.move_pointer(500, 400)
+            starter = Vostek(session, self.folder, "--show")
+            self.addCleanup(starter.kill)
+            window = wait_for("the window of the started instance", starter.main_window)
+            vostek = starter
+            wait_for("the window to take the focus", lambda: session.focused_window() == window)
+            if plant != plants[-1]:
+                vostek.process.terminate()
+                self.assertEqual(vostek.wait_exit(), 1)
+        with open(target, "rb") as kept:
+            self.assertEqual(kept.read(), b"kept")
 
         # A client that says nothing and one that sends garbage hold nothing up.
         silent = socket.socket(socket.AF_UNIX)

@@ -90,22 +90,18 @@ std::optional<InstanceRequest> InstanceRequestOf(CommandAction action) {
   }
 }
 
-// Hands the request to the running instance. Returns the exit code, or -1 when no
-// instance runs and this start is to become it.
-int AskRunningInstanceFirst(InstanceRequest request, const std::string& lockPath,
-                            const std::string& activationToken) {
+// Hands the request (or, for a plain start, Show) to the instance that holds the lock.
+// Returns the exit code.
+int AskRunningInstanceInstead(const std::optional<InstanceRequest>& request,
+                              const std::string& lockPath, const std::string& activationToken) {
   std::string error;
-  switch (AskRunningInstance(lockPath, request, activationToken, false, &error)) {
-    case InstanceSendResult::Done:
-      return 0;
-    case InstanceSendResult::NoInstance:
-      return request == InstanceRequest::Hide ? 0 : -1;  // nothing shown, nothing to hide
-    case InstanceSendResult::Refused:
-    case InstanceSendResult::Failed:
-      break;
+  const InstanceSendResult sent = AskRunningInstance(
+      lockPath, request.value_or(InstanceRequest::Show), activationToken, &error);
+  if (sent != InstanceSendResult::Done) {
+    std::fprintf(stderr, "vostek: the running VOSTEK cannot be reached: %s\n", error.c_str());
   }
-  std::fprintf(stderr, "vostek: the running VOSTEK cannot be reached: %s\n", error.c_str());
-  return 1;
+  // A plain second start ends as the second instance always has, with 1.
+  return request && sent == InstanceSendResult::Done ? 0 : 1;
 }
 
 }  // namespace
@@ -120,21 +116,24 @@ int main(int argc, char* argv[]) {
   const std::string lockPath = DefaultInstanceLockPath();
   const std::string activationToken = ActivationTokenFromEnvironment();
   const std::optional<InstanceRequest> request = InstanceRequestOf(commandLine.action);
-  if (request) {
-    if (const int exitCode = AskRunningInstanceFirst(*request, lockPath, activationToken);
-        exitCode >= 0) {
-      return exitCode;
-    }
+  // Whether an instance runs is the lock's to say: whatever sits at the socket's path,
+  // a start that gets the lock is the one instance.
+  const std::string folder = DataFolderPath();
+  CvostekApp app(folder, lockPath);
+  app.ClaimInstance();
+  if (app.AnotherInstanceRuns()) {
+    return AskRunningInstanceInstead(request, lockPath, activationToken);
+  }
+  if (request == InstanceRequest::Hide) {
+    return 0;  // nothing runs, so nothing is shown
   }
 
   // From the claim on, an exit signal must reach the orderly end that writes the files.
   ExitSignals exitSignals;
   // The folder is made, and its files claimed, before the toolkit comes up: the
   // collection is then read while the toolkit starts.
-  const std::string folder = DataFolderPath();
   std::string folderError;
   const bool folderMade = !folder.empty() && MakePrivateFolder(folder, &folderError);
-  CvostekApp app(folder, lockPath);
   if (folderMade) {
     app.ClaimFiles();
   }
@@ -175,7 +174,6 @@ int main(int argc, char* argv[]) {
   QObject::connect(&exitSignals, &ExitSignals::exitRequested, &app,
                    &CvostekApp::RequestUnattendedExit);
 
-  std::optional<int> requestExitCode;
   if (app.InitInstance() && !app.IsExitRequested()) {
     // Without a tray nothing on screen leads to the window, so it is shown now.
     const bool noTray = !app.MainFrame()->Tray()->HasHost();
@@ -192,20 +190,8 @@ int main(int argc, char* argv[]) {
           Qt::QueuedConnection);
     }
     QApplication::exec();
-  } else if (app.AnotherInstanceRuns()) {
-    // A second start shows the running instance's window; one that started meanwhile
-    // may still be on its way to listening.
-    std::string error;
-    const InstanceSendResult sent = AskRunningInstance(
-        lockPath, request.value_or(InstanceRequest::Show), activationToken, true, &error);
-    if (sent != InstanceSendResult::Done) {
-      std::fprintf(stderr, "vostek: the running VOSTEK cannot be reached: %s\n", error.c_str());
-    }
-    if (request) {
-      requestExitCode = sent == InstanceSendResult::Done ? 0 : 1;
-    }
   }
   const int exitCode = app.ExitInstance();
   exitSignals.IgnoreAfterwards();
-  return requestExitCode.value_or(exitCode);
+  return exitCode;
 }

@@ -1,5 +1,6 @@
 #include "app/qt/vostek_app.h"
 
+#include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QTimer>
@@ -16,11 +17,14 @@
 #include "app/settings.h"
 #include "frame/main_frame.h"
 #include "platform/linux/instance_socket.h"
+#include "platform/linux/xdg_folders.h"
 #include "resources/texts.h"
 #include "store/atomic_file.h"
 #include "store/collection_file.h"
+#include "store/file_kind.h"
 #include "store/fill_text.h"
 #include "store/vostek_item.h"
+#include "tray/tray_icon.h"
 #include "view/qt/vostek_view.h"
 
 namespace {
@@ -57,7 +61,10 @@ std::string CvostekApp::CollectionPath() const {
   return m_folder + "/" + kCollectionFileName;
 }
 
-void CvostekApp::ClaimFiles() {
+void CvostekApp::ClaimInstance() {
+  if (m_claim || m_lock.IsHeld()) {
+    return;
+  }
   switch (m_lock.Acquire(m_lockPath, &m_lockError)) {
     case InstanceLock::Result::HeldElsewhere:
       m_claim = Claim::AnotherInstanceRuns;
@@ -66,7 +73,14 @@ void CvostekApp::ClaimFiles() {
       m_claim = Claim::LockFailed;
       return;
     case InstanceLock::Result::Acquired:
-      break;
+      return;
+  }
+}
+
+void CvostekApp::ClaimFiles() {
+  ClaimInstance();
+  if (m_claim) {
+    return;
   }
   // An instance started with another environment holds another single-instance lock,
   // but must not share this folder's files all the same.
@@ -152,7 +166,8 @@ bool CvostekApp::InitInstance() {
         *lastLook = now;
         return changed;
       },
-      [this] { SaveChanges(); }, this);
+      [this] { return SaveChanges(); }, this);
+  WatchFolder();
 
   return true;
 }
@@ -184,6 +199,8 @@ int CvostekApp::ExitInstance() {
   }
   delete m_autoSave;
   m_autoSave = nullptr;
+  delete m_folderWatcher;  // the exit writes once more, and its messages run the loop
+  m_folderWatcher = nullptr;
   // The window's teardown also gives up the hot-key and the tray icon.
   delete m_frame;
   WriteFiles(m_unattendedExit ? Reporting::TimedBoxes : Reporting::Boxes, /*atExit=*/true);
@@ -213,12 +230,98 @@ bool CvostekApp::SaveSettingsFile(std::string* message) {
 
 bool CvostekApp::SaveCollectionFile(std::string* message) {
   std::string error;
-  if (!::SaveCollectionFile(m_collectionSavePath, *m_data, &error)) {
+  if (!::SaveCollectionFile(m_collectionSavePath, *m_data, &error) && !m_savesAside &&
+      IsFolder(FinalLinkTarget(m_collectionSavePath))) {
+    // Something put a folder where the file was: left alone, as at start.
+    m_collectionSavePath = FreeUnsavedName(CollectionPath());
+    m_savesAside = true;
+    m_loadedGeneration = ~ContentGeneration();  // this session's collection is saved beside
+    Notify(texts::kSaveFailedTitle,
+           FillText(texts::kCollectionNoLongerFile, CollectionPath(), m_collectionSavePath));
+    error.clear();
+    ::SaveCollectionFile(m_collectionSavePath, *m_data, &error);
+  }
+  if (!error.empty()) {
     *message = FillText(texts::kCollectionSaveFailed, m_collectionSavePath, error);
     return false;
   }
   m_written.collectionGeneration = ContentGeneration();
   return true;
+}
+
+void CvostekApp::WatchFolder() {
+  if (m_folderWatcher == nullptr) {
+    m_folderWatcher = new QFileSystemWatcher(this);
+    // A folder deleted or moved away is made again at once, so that no other start
+    // takes the new one while this instance holds the collection.
+    connect(m_folderWatcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+      if (!m_folderLock.IsAt(m_folder)) {
+        SaveChanges();
+      }
+    });
+  }
+  const QString folder = QString::fromStdString(m_folder);
+  if (!m_folderWatcher->directories().contains(folder)) {
+    m_folderWatcher->addPath(folder);
+  }
+}
+
+void CvostekApp::Notify(const std::string& title, const std::string& text) {
+  const QString qtTitle = QString::fromStdString(title);
+  const QString qtText = QString::fromStdString(text);
+  if (m_frame != nullptr && m_frame->Tray() != nullptr) {
+    m_frame->Tray()->ShowBalloon(qtTitle, qtText);
+  }
+  emit notified(qtTitle, qtText);
+}
+
+bool CvostekApp::HoldFolder(std::vector<std::string>* failures) {
+  if (m_folderLock.IsAt(m_folder)) {
+    return true;
+  }
+  std::string error;
+  if (!MakePrivateFolder(m_folder, &error)) {
+    failures->push_back(FillText(texts::kDataFolderLost, m_folder, error));
+    return false;
+  }
+  if (m_folderLock.Reacquire(m_folder) == FolderLock::Result::HeldElsewhere) {
+    // Another start took the new folder: its files are its own, ours go beside them.
+    m_settingsSaveAllowed = false;
+    if (!m_savesAside) {
+      m_collectionSavePath = FreeUnsavedName(CollectionPath());
+      m_savesAside = true;
+    }
+    m_loadedGeneration = ~ContentGeneration();
+    Notify(texts::kSaveFailedTitle,
+           FillText(texts::kDataFolderTaken, m_folder, m_collectionSavePath));
+    return true;
+  }
+  m_mustWriteAll = true;
+  WatchFolder();
+  Notify(texts::kAppTitle, FillText(texts::kDataFolderRemade, {m_folder}));
+  return true;
+}
+
+std::vector<std::string> CvostekApp::SaveFiles(bool all) {
+  std::vector<std::string> failures;
+  if (!HoldFolder(&failures)) {
+    return failures;
+  }
+  all = all || m_mustWriteAll;
+  std::string message;
+  if ((all || !(g_settings == m_written.settings)) && !SaveSettingsFile(&message)) {
+    failures.push_back(message);
+  }
+  const std::uint64_t generation = ContentGeneration();
+  // A file beside the collection file is made only for a session that changed something.
+  if (m_data != nullptr && (all || generation != m_written.collectionGeneration) &&
+      (!m_savesAside || generation != m_loadedGeneration) && !SaveCollectionFile(&message)) {
+    failures.push_back(message);
+  }
+  if (failures.empty()) {
+    m_mustWriteAll = false;
+  }
+  return failures;
 }
 
 void CvostekApp::WriteFiles(Reporting reporting, bool atExit) {
@@ -227,24 +330,22 @@ void CvostekApp::WriteFiles(Reporting reporting, bool atExit) {
   }
   // Both files are written before anything is shown, so a message left open (or an
   // exit that closes it) cannot keep the second one from being saved.
-  std::vector<std::string> messages;
-  std::string message;
-  if (!SaveSettingsFile(&message)) {
-    messages.push_back(message);
-  }
-  // A file beside the collection file is made only for a session that changed something.
-  if (m_data != nullptr && (!m_savesAside || ContentGeneration() != m_loadedGeneration)) {
-    if (!SaveCollectionFile(&message)) {
-      messages.push_back(message);
-    } else if (m_savesAside && atExit) {
-      messages.push_back(
-          FillText(texts::kCollectionSavedAside, CollectionPath(), m_collectionSavePath));
-    }
-  }
+  std::vector<std::string> failures = SaveFiles(/*all=*/true);
   if (reporting != Reporting::Boxes) {
-    for (const std::string& message : messages) {
-      WriteMessageToStandardError(message);
+    for (const std::string& failure : failures) {
+      WriteMessageToStandardError(failure);
     }
+  }
+  // After a start that could not use the collection file, the exit says where it went.
+  const auto savedAside = [this, atExit] {
+    return atExit && m_savesAside && m_data != nullptr &&
+           m_written.collectionGeneration == ContentGeneration() &&
+           ContentGeneration() != m_loadedGeneration;
+  };
+  const std::string asideMessage =
+      FillText(texts::kCollectionSavedAside, CollectionPath(), m_collectionSavePath);
+  if (reporting != Reporting::Boxes && savedAside()) {
+    WriteMessageToStandardError(asideMessage);
   }
   if (reporting == Reporting::StandardErrorOnly) {
     return;
@@ -253,27 +354,41 @@ void CvostekApp::WriteFiles(Reporting reporting, bool atExit) {
   if (reporting == Reporting::TimedBoxes) {
     SetMessageTimeLimit(kUnattendedMessageSeconds);
   }
-  for (const std::string& message : messages) {
-    ShowMessageBox(message, MessageButtons::Ok, MessageIcon::Warning);
+  // Until both are saved or the user gives up: space freed on a full disk, or a folder
+  // made writable again, then saves what would otherwise be lost.
+  while (!failures.empty()) {
+    std::string text;
+    for (const std::string& failure : failures) {
+      text += (text.empty() ? "" : "\n\n") + failure;
+    }
+    if (!ShowMessageBox(text + texts::kSaveFailedAtExit, MessageButtons::RetryCancel,
+                        MessageIcon::Warning)) {
+      break;
+    }
+    failures = SaveFiles(/*all=*/true);
+  }
+  if (savedAside()) {
+    ShowMessageBox(asideMessage, MessageButtons::Ok, MessageIcon::Warning);
   }
   SetMessageTimeLimit(previousLimit);
 }
 
-void CvostekApp::SaveChanges() {
-  std::vector<std::string> messages;
-  std::string message;
-  if (!(g_settings == m_written.settings) && !SaveSettingsFile(&message)) {
-    messages.push_back(message);
-  }
-  const std::uint64_t generation = ContentGeneration();
-  if (generation != m_written.collectionGeneration &&
-      (!m_savesAside || generation != m_loadedGeneration) && !SaveCollectionFile(&message)) {
-    messages.push_back(message);
-  }
+bool CvostekApp::SaveChanges() {
+  const std::vector<std::string> failures = SaveFiles(/*all=*/false);
   // Said once more, in a box, by the exit.
-  for (const std::string& failure : messages) {
+  std::string text;
+  for (const std::string& failure : failures) {
     WriteMessageToStandardError(failure);
+    text += failure + "\n";
   }
+  if (failures.empty()) {
+    m_saveFailing = false;
+    return true;
+  }
+  if (!std::exchange(m_saveFailing, true)) {
+    Notify(texts::kSaveFailedTitle, text + texts::kSaveFailedLater);
+  }
+  return false;
 }
 
 void CvostekApp::RequestExit() {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/globals.h"
 #include "platform/linux/folder_lock.h"
@@ -16,6 +17,7 @@
 class AutoSave;
 class CMainFrame;
 class InstanceRequestServer;
+class QFileSystemWatcher;
 class QWidget;
 
 // Where the process enters the system and where it leaves it. InitInstance claims the
@@ -23,7 +25,8 @@ class QWidget;
 // the start view, loads the collection and creates the main window hidden, the window
 // while the collection is read; ExitInstance destroys the window and
 // writes the settings and the collection back. While the system runs, what changed is
-// also written a few seconds after the last change, so that a crash loses little.
+// also written a few seconds after the last change, so that a crash loses little; a
+// save that fails is told in a balloon and tried again, and the exit offers 再試行.
 class CvostekApp : public QObject {
   Q_OBJECT
 
@@ -35,7 +38,10 @@ class CvostekApp : public QObject {
   CvostekApp(const CvostekApp&) = delete;
   CvostekApp& operator=(const CvostekApp&) = delete;
 
-  // Takes the single-instance lock and the data folder's lock, and starts reading the
+  // Takes the single-instance lock, which decides whether another instance runs.
+  void ClaimInstance();
+  // Takes the single-instance lock (unless ClaimInstance did) and the data folder's
+  // lock, and starts reading the
   // collection on a worker. It needs no toolkit, so that a start can do it before the
   // toolkit comes up; InitInstance does it when it was not done.
   void ClaimFiles();
@@ -67,6 +73,10 @@ class CvostekApp : public QObject {
 
   CMainFrame* MainFrame() const;
 
+ signals:
+  // Something the user should know while the system runs, shown as a tray balloon.
+  void notified(const QString& title, const QString& text);
+
  private:
   // What was last written, or read at start: a write is skipped while it is current.
   struct Written {
@@ -79,7 +89,14 @@ class CvostekApp : public QObject {
 
   void TakeCollection(CollectionLoadResult loaded);  // into g_data, its message queued
   void WriteFiles(Reporting reporting, bool atExit);
-  void SaveChanges();  // what changed since the last write; failures only to stderr
+  // What changed since the last write; a failure goes to stderr, and the first of a run
+  // of them to a balloon. False when something could not be saved.
+  bool SaveChanges();
+  // Writes both files (`all`) or what changed; returns a message for each failure.
+  std::vector<std::string> SaveFiles(bool all);
+  bool HoldFolder(std::vector<std::string>* failures);
+  void WatchFolder();
+  void Notify(const std::string& title, const std::string& text);
   bool SaveSettingsFile(std::string* message);
   bool SaveCollectionFile(std::string* message);
   static void WriteFilesAtProcessExit();
@@ -100,6 +117,9 @@ class CvostekApp : public QObject {
   Written m_written;
   bool m_filesRead = false;  // this instance owns the files: it read them and writes them
   bool m_exitRequested = false;
+  bool m_mustWriteAll = false;  // the folder was made again: both files are gone
+  bool m_saveFailing = false;   // the last save failed, and the user was told
+  QFileSystemWatcher* m_folderWatcher = nullptr;
   std::unique_ptr<InstanceRequestServer> m_requests;
   bool m_unattendedExit = false;
   std::unique_ptr<VostekData> m_data;  // g_data points here while the system runs

@@ -7,7 +7,9 @@
 void InstallWin32MessageBox(std::function<HWND()> owner) {
   SetMessageBoxHandler([owner = std::move(owner)](const std::string& text, MessageButtons buttons,
                                                   MessageIcon icon) {
-    UINT style = buttons == MessageButtons::OkCancel ? MB_OKCANCEL : MB_OK;
+    UINT style = buttons == MessageButtons::OkCancel      ? MB_OKCANCEL
+                 : buttons == MessageButtons::RetryCancel ? MB_RETRYCANCEL
+                                                          : MB_OK;
     if (icon == MessageIcon::Warning) {
       style |= MB_ICONEXCLAMATION;
     }
@@ -16,6 +18,6 @@ void InstallWin32MessageBox(std::function<HWND()> owner) {
       parent = nullptr;
     }
     return ::MessageBoxW(parent, WideFromUtf8(text).c_str(), WideFromUtf8(texts::kAppTitle).c_str(),
-                         style) == IDOK;
+                         style) == (buttons == MessageButtons::RetryCancel ? IDRETRY : IDOK);
   });
 }

@@ -23,15 +23,17 @@ std::string ActivationTokenFromEnvironment() {
 }
 
 InstanceSendResult AskRunningInstance(const std::string& lockPath, InstanceRequest request,
-                                      const std::string& activationToken, bool waitForStart,
-                                      std::string* error) {
+                                      const std::string& activationToken, std::string* error) {
   const std::string path = InstanceSocketPath(lockPath);
   const std::string line = FormatInstanceRequest(request, activationToken);
   const auto deadline = std::chrono::steady_clock::now() + kStartWait;
   for (;;) {
     const InstanceSendResult result = SendToInstance(path, line, kAnswerTimeoutMs, error);
-    if (result != InstanceSendResult::NoInstance || !waitForStart ||
-        std::chrono::steady_clock::now() > deadline) {
+    if (result != InstanceSendResult::NoInstance) {
+      return result;
+    }
+    if (std::chrono::steady_clock::now() > deadline) {
+      *error += " (VOSTEK runs but takes no requests: it may be ending, with a message open)";
       return result;
     }
     std::this_thread::sleep_for(kRetryInterval);

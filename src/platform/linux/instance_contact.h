@@ -10,9 +10,8 @@
 // Read before the toolkit takes it out of the environment.
 std::string ActivationTokenFromEnvironment();
 
-// Asks the instance that holds the lock at `lockPath` to carry out `request`. With
-// `waitForStart`, an instance that holds the lock but does not answer yet (it is still
-// starting) is asked again for a few seconds. `error` tells why on anything but Done.
+// Asks the instance that holds the lock at `lockPath` to carry out `request`. An
+// instance that does not listen yet (it is still starting) is asked again for a few
+// seconds; the whole ask takes ten seconds at most. `error` tells why on anything but Done.
 InstanceSendResult AskRunningInstance(const std::string& lockPath, InstanceRequest request,
-                                      const std::string& activationToken, bool waitForStart,
-                                      std::string* error);
+                                      const std::string& activationToken, std::string* error);

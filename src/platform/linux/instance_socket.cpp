@@ -7,9 +7,11 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "app/instance_request.h"
 #include "platform/linux/shell_error_text.h"
@@ -17,6 +19,7 @@
 namespace {
 
 constexpr int kBacklog = 16;
+constexpr auto kConnectRetryInterval = std::chrono::milliseconds(20);
 
 bool MakeAddress(const std::string& path, sockaddr_un* address) {
   *address = {};
@@ -69,16 +72,18 @@ InstanceSocketListener::~InstanceSocketListener() {
 bool InstanceSocketListener::Listen(const std::string& path, std::string* error) {
   sockaddr_un address{};
   if (!MakeAddress(path, &address)) {
-    *error = ErrnoText(ENAMETOOLONG);
+    *error = path + ": " + ErrnoText(ENAMETOOLONG);
     return false;
   }
   struct stat status {};
   if (::lstat(path.c_str(), &status) == 0) {
-    if (!S_ISSOCK(status.st_mode) || status.st_uid != ::geteuid()) {
-      *error = ErrnoText(EEXIST);
+    // Left by an instance that did not end normally, or anything else of ours: the lock
+    // says no instance listens there.
+    if (S_ISDIR(status.st_mode) || status.st_uid != ::geteuid()) {
+      *error = path + ": " + ErrnoText(EEXIST);
       return false;
     }
-    ::unlink(path.c_str());  // left by an instance that did not end normally
+    ::unlink(path.c_str());
   }
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (fd < 0) {
@@ -120,24 +125,45 @@ int InstanceSocketListener::Accept() {
 
 InstanceSendResult SendToInstance(const std::string& path, std::string_view line, int timeoutMs,
                                   std::string* error) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  const auto millisecondsLeft = [deadline] {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+  };
   sockaddr_un address{};
+  if (!MakeAddress(path, &address)) {
+    *error = path + ": " + ErrnoText(ENAMETOOLONG);
+    return InstanceSendResult::Failed;
+  }
   struct stat status {};
-  if (!MakeAddress(path, &address) || ::lstat(path.c_str(), &status) != 0) {
+  if (::lstat(path.c_str(), &status) != 0) {
+    *error = path + ": " + ErrnoText(errno);
     return InstanceSendResult::NoInstance;
   }
   if (!IsPrivateSocket(status)) {
     *error = path + ": " + ErrnoText(EACCES);
     return InstanceSendResult::Refused;
   }
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (fd < 0) {
     *error = ErrnoText(errno);
     return InstanceSendResult::Failed;
   }
-  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-    const int connectError = errno;
+  // A local connect does not wait when the instance's queue is full; it is tried again
+  // until the time is up, so that a flood of other clients cannot hold this one for long.
+  int connectError = 0;
+  while (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    connectError = errno;
+    if ((connectError != EAGAIN && connectError != EINTR) || millisecondsLeft() == 0) {
+      break;
+    }
+    connectError = 0;
+    std::this_thread::sleep_for(kConnectRetryInterval);
+  }
+  if (connectError != 0) {
     ::close(fd);
-    *error = ErrnoText(connectError);
+    *error = path + ": " + ErrnoText(connectError == EAGAIN ? ETIMEDOUT : connectError);
     return connectError == ECONNREFUSED || connectError == ENOENT ? InstanceSendResult::NoInstance
                                                                   : InstanceSendResult::Failed;
   }
@@ -148,17 +174,15 @@ InstanceSendResult SendToInstance(const std::string& path, std::string_view line
   }
   // The line is short, so one send puts it whole into the socket's buffer.
   if (::send(fd, line.data(), line.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(line.size())) {
-    *error = ErrnoText(errno);
+    *error = path + ": " + ErrnoText(errno);
     ::close(fd);
     return InstanceSendResult::Failed;
   }
   std::string answer;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   while (answer.size() < kInstanceRequestDone.size()) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
     pollfd waiting{fd, POLLIN, 0};
-    const int ready = left.count() > 0 ? ::poll(&waiting, 1, static_cast<int>(left.count())) : 0;
+    const int left = millisecondsLeft();
+    const int ready = left > 0 ? ::poll(&waiting, 1, left) : 0;
     if (ready < 0 && errno == EINTR) {
       continue;
     }
@@ -167,7 +191,7 @@ InstanceSendResult SendToInstance(const std::string& path, std::string_view line
     }
     char buffer[8];
     const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
-    if (got < 0 && errno == EINTR) {
+    if (got < 0 && (errno == EINTR || errno == EAGAIN)) {
       continue;
     }
     if (got <= 0) {
@@ -177,7 +201,7 @@ InstanceSendResult SendToInstance(const std::string& path, std::string_view line
   }
   ::close(fd);
   if (answer != kInstanceRequestDone) {
-    *error = ErrnoText(ETIMEDOUT);
+    *error = path + ": " + ErrnoText(ETIMEDOUT);
     return InstanceSendResult::Failed;
   }
   return InstanceSendResult::Done;

@@ -5,10 +5,14 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QSignalSpy>
 #include <QTimer>
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/globals.h"
@@ -150,26 +154,46 @@ TEST_F(VostekAppTest, AnOversizedSettingsFileStartsWithDefaultsIsReportedAndLeft
   EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
 }
 
-TEST_F(VostekAppTest, FailedSavesKeepTheOldFilesAndNameThem) {
-  WriteTestFile(File("items.vkd"), kDefaultCollection);
-  WriteTestFile(File("setting.ini"), "[GENERAL]\n");
-  CvostekApp app(m_dir.Path(), m_lockPath);
-  ASSERT_TRUE(app.InitInstance());
-  g_data->AddGroup("More");
-  g_settings.width = 999;
-  {
-    ScopedFileSizeLimit tooSmall(kDefaultCollection.size());  // no replacement fits
-    EXPECT_EQ(app.ExitInstance(), 1);
-  }
-  EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
-  EXPECT_EQ(Read("setting.ini"), "[GENERAL]\n");
-  ASSERT_EQ(m_messages.size(), 2u);
-  for (const char* name : {"setting.ini", "items.vkd"}) {
-    const std::string& text = m_messages[name[0] == 's' ? 0 : 1].text;
-    // The file, then the system's text for what failed with which file.
-    EXPECT_NE(text.find(File(name) + " "), std::string::npos) << text;
-    EXPECT_NE(text.find("\n" + File(name) + ": " + std::strerror(EFBIG)), std::string::npos)
-        << text;
+// A full disk: the old files stay, one box names each failure and offers 再試行, which
+// saves once space is free again; キャンセル gives up.
+TEST_F(VostekAppTest, FailedSavesKeepTheOldFilesNameThemAndAreRetriedAtExit) {
+  for (const bool freeSpaceAndRetry : {false, true}) {
+    WriteTestFile(File("items.vkd"), kDefaultCollection);
+    WriteTestFile(File("setting.ini"), "[GENERAL]\n");
+    m_globals.messages.shown.clear();
+    CvostekApp app(m_dir.Path(), m_lockPath);
+    ASSERT_TRUE(app.InitInstance());
+    g_data->AddGroup("More");
+    g_settings.width = 999;
+    {
+      std::optional<ScopedFileSizeLimit> tooSmall(std::in_place, kDefaultCollection.size());
+      int boxes = 0;
+      SetMessageBoxHandler([&](const std::string& text, MessageButtons buttons, MessageIcon) {
+        m_globals.messages.shown.push_back({text, buttons, MessageIcon::Warning});
+        if (++boxes == 2) {
+          tooSmall.reset();  // space freed while the second box was up
+        }
+        return freeSpaceAndRetry;
+      });
+      EXPECT_EQ(app.ExitInstance(), 1);
+    }
+    if (!freeSpaceAndRetry) {
+      EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
+      EXPECT_EQ(Read("setting.ini"), "[GENERAL]\n");
+      ASSERT_EQ(m_messages.size(), 1u);
+      EXPECT_EQ(m_messages[0].buttons, MessageButtons::RetryCancel);
+      for (const char* name : {"setting.ini", "items.vkd"}) {
+        const std::string& text = m_messages[0].text;
+        // The file, then the system's text for what failed with which file.
+        EXPECT_NE(text.find(File(name) + " "), std::string::npos) << text;
+        EXPECT_NE(text.find("\n" + File(name) + ": " + std::strerror(EFBIG)), std::string::npos)
+            << text;
+      }
+    } else {
+      EXPECT_EQ(m_messages.size(), 2u);
+      EXPECT_NE(Read("items.vkd").find("More"), std::string::npos);
+      EXPECT_NE(Read("setting.ini").find("width=999"), std::string::npos);
+    }
   }
 }
 
@@ -291,4 +315,118 @@ TEST_F(VostekAppTest, AnExitRequestClosesAnOpenMessage) {
   });
   EXPECT_FALSE(answer);  // closed unanswered: not an OK
   EXPECT_TRUE(app.IsExitRequested());
+}
+
+namespace {
+
+// Runs the event loop, as the program waits between events, for `milliseconds`.
+void RunEventLoopFor(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+}  // namespace
+
+// A user who changes something every second and a half still has the first change on
+// disk within ten seconds: the wait after the last change has a bound.
+TEST_F(VostekAppTest, ChangesReachTheDiskWithinTenSecondsHoweverBusyTheUserIs) {
+  CvostekApp app(m_dir.Path(), m_lockPath);
+  ASSERT_TRUE(app.InitInstance());
+  QElapsedTimer sinceFirst;
+  sinceFirst.start();
+  g_data->AddGroup("First");
+  qint64 savedAfter = -1;
+  for (int change = 0; change < 9 && savedAfter < 0; ++change) {
+    RunEventLoopFor(1500);
+    if (Exists("items.vkd") && Read("items.vkd").find("First") != std::string::npos) {
+      savedAfter = sinceFirst.elapsed();
+    }
+    g_data->AddGroup("Busy");
+  }
+  EXPECT_GE(savedAfter, AutoSave::kDelayMilliseconds);
+  EXPECT_LE(savedAfter, AutoSave::kLongestWaitMilliseconds + 1500);
+  app.ExitInstance();
+}
+
+// What the files stand on is taken away while the system runs: the data folder deleted
+// or moved away is made again at once with both files and its lock, and no other start
+// takes it even before that; a folder put where items.vkd was is left alone and the
+// collection goes beside it. The user is told each time in a balloon.
+TEST_F(VostekAppTest, FilesTakenAwayWhileRunningAreMadeAgainOrSavedBeside) {
+  struct Case {
+    const char* what;
+    std::function<void(const std::string& folder)> takeAway;
+    const char* collectionFile;  // where the collection is found afterwards
+  };
+  const Case cases[] = {
+      {"folder deleted", [](const std::string& folder) { std::filesystem::remove_all(folder); },
+       "items.vkd"},
+      {"folder moved away",
+       [](const std::string& folder) { std::filesystem::rename(folder, folder + ".old"); },
+       "items.vkd"},
+      {"items.vkd made a folder",
+       [](const std::string& folder) {
+         std::filesystem::remove(folder + "/items.vkd");
+         std::filesystem::create_directory(folder + "/items.vkd");
+       },
+       "items.vkd.unsaved"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedTempDir parent;
+    const std::string folder = parent.File("vostek");
+    std::filesystem::create_directory(folder);
+    WriteTestFile(folder + "/setting.ini", "[GENERAL]\nwidth=321\n");
+    CvostekApp app(folder, m_lockPath);
+    ASSERT_TRUE(app.InitInstance());
+    QSignalSpy balloons(&app, &CvostekApp::notified);
+    g_data->AddGroup("Mine");
+    RunEventLoopFor(AutoSave::kDelayMilliseconds + 300);
+    ASSERT_NE(ReadTestFile(folder + "/items.vkd").find("Mine"), std::string::npos);
+
+    c.takeAway(folder);
+    {
+      // Another start, before this one has noticed: the folder is not its to take.
+      VostekData* const ours = g_data;  // one process is one instance: this shares g_data
+      ScopedTempDir otherRuntime;
+      CvostekApp second(folder, otherRuntime.File("letsgosoundingourheels"));
+      EXPECT_FALSE(second.InitInstance());
+      second.ExitInstance();
+      g_data = ours;
+    }
+    g_data->AddGroup("Later");
+    RunEventLoopFor(AutoSave::kDelayMilliseconds + 300);
+    const std::string collection = ReadTestFile(folder + "/" + c.collectionFile);
+    EXPECT_NE(collection.find("Mine"), std::string::npos);
+    EXPECT_NE(collection.find("Later"), std::string::npos);
+    EXPECT_NE(ReadTestFile(folder + "/setting.ini").find("width=321"), std::string::npos);
+    EXPECT_EQ(balloons.size(), 1);
+    app.ExitInstance();
+    EXPECT_NE(ReadTestFile(folder + "/" + c.collectionFile).find("Later"), std::string::npos);
+    m_globals.messages.shown.clear();
+  }
+}
+
+// A full disk while running: the first failure is told in a balloon (the next ones are
+// not), the old file stays, and the save is tried again until it works.
+TEST_F(VostekAppTest, AFailedSaveWhileRunningIsToldOnceAndTriedAgain) {
+  WriteTestFile(File("items.vkd"), kDefaultCollection);
+  CvostekApp app(m_dir.Path(), m_lockPath);
+  ASSERT_TRUE(app.InitInstance());
+  QSignalSpy balloons(&app, &CvostekApp::notified);
+  {
+    ScopedFileSizeLimit full(kDefaultCollection.size());
+    for (const char* group : {"One", "Two"}) {
+      g_data->AddGroup(group);
+      RunEventLoopFor(AutoSave::kDelayMilliseconds + 300);
+      EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
+    }
+  }
+  ASSERT_EQ(balloons.size(), 1);
+  EXPECT_NE(balloons[0][1].toString().toStdString().find(std::strerror(EFBIG)), std::string::npos);
+  RunEventLoopFor(AutoSave::kRetryMilliseconds + 300);  // no change since: the retry saves
+  EXPECT_NE(Read("items.vkd").find("Two"), std::string::npos);
+  app.ExitInstance();
+  EXPECT_TRUE(m_messages.empty());
 }

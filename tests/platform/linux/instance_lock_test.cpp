@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -84,20 +86,55 @@ TEST_F(InstanceLockTest, AMissingFolderIsAFailureNotAnotherInstance) {
   EXPECT_FALSE(m_error.empty());
 }
 
-TEST(InstanceLockPathTest, RuntimeFolderFirstThenAPerUserTempName) {
-  {
-    ScopedEnv runtime("XDG_RUNTIME_DIR", "/run/user/1234");
-    EXPECT_EQ(DefaultInstanceLockPath(), "/run/user/1234/letsgosoundingourheels");
+// The lock lives in a folder of the user's own, closed to others: made in the runtime
+// folder, or in the temp folder where a name someone else took is passed over in order.
+TEST(InstanceLockPathTest, AFolderOfOurOwnInTheRuntimeFolderElseInTheTempFolder) {
+  ScopedTempDir base;
+  const std::string uid = std::to_string(::getuid());
+  const std::string perUser = base.File("vostek-" + uid);
+  struct Case {
+    const char* runtime;  // XDG_RUNTIME_DIR, relative to `base`; nullptr: unset
+    std::function<void()> plant;
+    std::string folder;
+  };
+  const Case cases[] = {
+      {"", [] {}, base.File("vostek")},
+      {nullptr, [] {}, perUser},
+      {"relative/dir", [] {}, perUser},  // not usable: ignored
+      // Someone else's file, a link to their folder, a folder others may enter.
+      {nullptr, [&] { WriteTestFile(perUser, "planted"); }, perUser + ".1"},
+      {nullptr, [&] { std::filesystem::create_directory_symlink(base.Path(), perUser); },
+       perUser + ".1"},
+      {nullptr,
+       [&] {
+         std::filesystem::create_directory(perUser);
+         ::chmod(perUser.c_str(), 0777);
+       },
+       perUser + ".1"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove_all(perUser);
+    std::filesystem::remove_all(perUser + ".1");
+    c.plant();
+    const std::string runtime = c.runtime == nullptr  ? ""
+                                : c.runtime[0] == 'r' ? c.runtime
+                                                      : base.Path() + c.runtime;
+    ScopedEnv runtimeDir("XDG_RUNTIME_DIR", c.runtime == nullptr ? nullptr : runtime.c_str());
+    ScopedEnv temp("TMPDIR", base.Path().c_str());
+    const std::string path = DefaultInstanceLockPath();
+    EXPECT_EQ(path, c.folder + "/letsgosoundingourheels");
+    struct stat status {};
+    ASSERT_EQ(::lstat(c.folder.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISDIR(status.st_mode));
+    EXPECT_EQ(status.st_mode & 0777, 0700u);
+    InstanceLock lock;
+    std::string error;
+    EXPECT_EQ(lock.Acquire(path, &error), InstanceLock::Result::Acquired) << error;
   }
-  const std::string perUser = "/letsgosoundingourheels-" + std::to_string(::getuid());
-  {
-    ScopedEnv runtime("XDG_RUNTIME_DIR", nullptr);
-    ScopedEnv temp("TMPDIR", "/var/tmp");
-    EXPECT_EQ(DefaultInstanceLockPath(), "/var/tmp" + perUser);
-  }
-  {
-    ScopedEnv runtime("XDG_RUNTIME_DIR", "relative/dir");  // not usable: ignored
-    ScopedEnv temp("TMPDIR", nullptr);
-    EXPECT_EQ(DefaultInstanceLockPath(), "/tmp" + perUser);
-  }
+  // A lock asked for in a shared folder is refused, not made there.
+  InstanceLock shared;
+  std::string error;
+  EXPECT_EQ(shared.Acquire(perUser + "/letsgosoundingourheels", &error),
+            InstanceLock::Result::Failed);
+  EXPECT_FALSE(TestFileExists(perUser + "/letsgosoundingourheels"));
 }

@@ -6,9 +6,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/instance_request.h"
 #include "support/scoped_temp_dir.h"
@@ -74,23 +77,78 @@ TEST(InstanceSocketTest, ClientsReachOnlyAPrivateSocketOfTheirOwnUser) {
   }
 }
 
-TEST(InstanceSocketTest, ListeningRefusesAFileThatIsNoSocketAndTheSocketGoesWithTheListener) {
+// The listener holds the lock, so whatever of ours sits at the path is not an instance:
+// it is replaced (a link goes, its target stays); only a folder is refused.
+TEST(InstanceSocketTest, ListeningReplacesWhatIsLeftAtThePathAndTheSocketGoesWithTheListener) {
   ScopedTempDir folder;
   const std::string path = InstanceSocketPath(folder.Path() + "/lock");
-  std::string error;
-  {
-    InstanceSocketListener listener;
-    ASSERT_TRUE(listener.Listen(path, &error)) << error;
+  const std::string target = folder.File("target");
+  WriteTestFile(target, "kept");
+  const std::function<void()> plant[] = {
+      [] {},
+      [&] { WriteTestFile(path, "garbage"); },
+      [&] { ASSERT_EQ(::symlink(target.c_str(), path.c_str()), 0); },
+      [&] { LeaveSocketFile(path, 0777); },
+  };
+  for (const auto& planted : plant) {
+    planted();
+    std::string error;
+    {
+      InstanceSocketListener listener;
+      ASSERT_TRUE(listener.Listen(path, &error)) << error;
+      struct stat status {};
+      ASSERT_EQ(::lstat(path.c_str(), &status), 0);
+      EXPECT_TRUE(S_ISSOCK(status.st_mode));
+    }
+    EXPECT_NE(::access(path.c_str(), F_OK), 0);
+    EXPECT_EQ(ReadTestFile(target), "kept");
   }
-  EXPECT_NE(::access(path.c_str(), F_OK), 0);
-
-  ASSERT_TRUE(::symlink("/etc/passwd", path.c_str()) == 0);
+  ASSERT_EQ(::mkdir(path.c_str(), 0700), 0);
   InstanceSocketListener listener;
+  std::string error;
   EXPECT_FALSE(listener.Listen(path, &error));
-  EXPECT_EQ(::access("/etc/passwd", F_OK), 0);
-  struct stat status {};
-  ASSERT_EQ(::lstat(path.c_str(), &status), 0);
-  EXPECT_TRUE(S_ISLNK(status.st_mode));
+  EXPECT_NE(error.find(path), std::string::npos);
+}
+
+// However the instance fails to answer, the client's wait is bounded and says why.
+TEST(InstanceSocketTest, AClientWaitsBoundedAndNamesWhyItGotNoAnswer) {
+  ScopedTempDir folder;
+  struct Case {
+    std::string path;
+    bool listen;    // a socket that accepts nothing and never answers
+    int fillQueue;  // connections left waiting before ours
+    const char* reason;
+  };
+  const std::string longPath = folder.Path() + "/" + std::string(120, 'x') + ".socket";
+  const Case cases[] = {
+      {longPath, false, 0, std::strerror(ENAMETOOLONG)},
+      {folder.File("silent.socket"), true, 0, std::strerror(ETIMEDOUT)},
+      {folder.File("full.socket"), true, 64, std::strerror(ETIMEDOUT)},
+  };
+  for (const Case& c : cases) {
+    InstanceSocketListener listener;
+    std::vector<int> waiting;
+    if (c.listen) {
+      std::string error;
+      ASSERT_TRUE(listener.Listen(c.path, &error)) << error;
+      for (int i = 0; i < c.fillQueue; ++i) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, c.path.c_str(), sizeof address.sun_path - 1);
+        ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        waiting.push_back(fd);
+      }
+    }
+    std::string error;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SendToInstance(c.path, "show\n", 300, &error), InstanceSendResult::Failed);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << c.path;
+    EXPECT_NE(error.find(c.path + ": " + c.reason), std::string::npos) << error;
+    for (const int fd : waiting) {
+      ::close(fd);
+    }
+  }
 }
 
 }  // namespace
