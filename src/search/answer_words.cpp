@@ -1,5 +1,6 @@
 #include "search/answer_words.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -51,6 +52,21 @@ bool IsSymbol(std::string_view character, TextEncoding encoding) {
   return lead == 0x81 && (trail < 0x52 || trail > 0x5B);
 }
 
+// Whether `text` holds a symbol other than the operators of a regular expression.
+bool HoldsSymbol(std::string_view text, TextEncoding encoding) {
+  for (std::size_t position = 0; position < text.size();) {
+    const std::size_t length = CharacterLength(text, position, encoding);
+    const std::string_view character = text.substr(position, length);
+    position += length;
+    if (length > 1 ? IsSymbol(character, encoding)
+                   : IsAsciiSymbol(static_cast<unsigned char>(character[0])) &&
+                         std::string_view("()|[]").find(character) == std::string_view::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
 struct Kinds {
   bool word = false;
   bool symbol = false;
@@ -66,11 +82,13 @@ class Alternatives {
     return Split(EnclosingGroup() ? m_text.substr(1, m_text.size() - 2) : m_text);
   }
 
-  std::string WithoutSymbolWords() const {
+  // Without the alternatives `filter` makes empty, and what it makes of the others.
+  template <class Filter>
+  std::string Filtered(const Filter& filter) const {
     std::vector<std::string> kept;
     bool changed = false;
     for (const std::string_view alternative : TopLevel()) {
-      std::string filtered = Filter(alternative);
+      std::string filtered = filter(alternative);
       changed = changed || filtered != alternative;
       if (!filtered.empty() || alternative.empty()) {
         kept.push_back(std::move(filtered));
@@ -85,6 +103,38 @@ class Alternatives {
       out += kept[index];
     }
     return kept.empty() ? std::string() : EnclosingGroup() ? "(" + out + ")" : out;
+  }
+
+  // The alternative without its symbol words: itself, a class of a whole alternative
+  // without its symbols, or empty.
+  std::string WithoutSymbols(std::string_view alternative) const {
+    const Kinds kinds = KindsOf(alternative);
+    if (!kinds.symbol) {
+      return std::string(alternative);
+    }
+    if (!kinds.word) {
+      return {};
+    }
+    if (alternative.size() < 3 || alternative.front() != '[' || alternative.back() != ']' ||
+        alternative[1] == '^' || alternative[1] == ']' ||
+        alternative.substr(1, alternative.size() - 2).find_first_of("[]-") !=
+            std::string_view::npos) {
+      return std::string(alternative);  // symbols within a word, or a class to leave be
+    }
+    std::string members;
+    const std::string_view inside = alternative.substr(1, alternative.size() - 2);
+    for (std::size_t position = 0; position < inside.size();) {
+      std::size_t length = Length(inside, position);
+      if (inside[position] == '\\' && position + 1 < inside.size()) {
+        length = 1 + Length(inside, position + 1);
+      }
+      const std::string_view member = inside.substr(position, length);
+      if (!IsSymbol(member[0] == '\\' ? member.substr(1) : member, m_encoding)) {
+        members += member;
+      }
+      position += length;
+    }
+    return "[" + members + "]";
   }
 
  private:
@@ -174,38 +224,6 @@ class Alternatives {
     return kinds;
   }
 
-  // The alternative without its symbol words: itself, a class of a whole alternative
-  // without its symbols, or empty.
-  std::string Filter(std::string_view alternative) const {
-    const Kinds kinds = KindsOf(alternative);
-    if (!kinds.symbol) {
-      return std::string(alternative);
-    }
-    if (!kinds.word) {
-      return {};
-    }
-    if (alternative.size() < 3 || alternative.front() != '[' || alternative.back() != ']' ||
-        alternative[1] == '^' || alternative[1] == ']' ||
-        alternative.substr(1, alternative.size() - 2).find_first_of("[]-") !=
-            std::string_view::npos) {
-      return std::string(alternative);  // symbols within a word, or a class to leave be
-    }
-    std::string members;
-    const std::string_view inside = alternative.substr(1, alternative.size() - 2);
-    for (std::size_t position = 0; position < inside.size();) {
-      std::size_t length = Length(inside, position);
-      if (inside[position] == '\\' && position + 1 < inside.size()) {
-        length = 1 + Length(inside, position + 1);
-      }
-      const std::string_view member = inside.substr(position, length);
-      if (!IsSymbol(member[0] == '\\' ? member.substr(1) : member, m_encoding)) {
-        members += member;
-      }
-      position += length;
-    }
-    return "[" + members + "]";
-  }
-
   std::string_view m_text;
   TextEncoding m_encoding;
 };
@@ -213,14 +231,24 @@ class Alternatives {
 }  // namespace
 
 std::string DropSymbolWords(std::string_view expression, TextEncoding encoding) {
-  return Alternatives(expression, encoding).WithoutSymbolWords();
+  if (!HoldsSymbol(expression, encoding)) {
+    return std::string(expression);  // most answers: nothing to leave out
+  }
+  const Alternatives alternatives(expression, encoding);
+  return alternatives.Filtered(
+      [&](std::string_view alternative) { return alternatives.WithoutSymbols(alternative); });
+}
+
+std::string DropLatinSpellings(std::string_view expression, TextEncoding encoding) {
+  return Alternatives(expression, encoding).Filtered([](std::string_view alternative) {
+    const bool latin = std::all_of(alternative.begin(), alternative.end(), [](char byte) {
+      return (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') || byte == '-';
+    });
+    return latin ? std::string() : std::string(alternative);
+  });
 }
 
 bool HoldsDictionaryWord(std::string_view answer, TextEncoding encoding) {
-  constexpr std::size_t kSpellings = 4;  // hiragana, katakana, full-width and typed Latin
-  if (Alternatives(answer, encoding).TopLevel().size() > kSpellings) {
-    return true;
-  }
   for (std::size_t position = 0; position < answer.size();) {
     const std::size_t length = CharacterLength(answer, position, encoding);
     const std::string_view character = answer.substr(position, length);
@@ -238,5 +266,6 @@ bool HoldsDictionaryWord(std::string_view answer, TextEncoding encoding) {
       return true;  // code page 932 writes kanji from lead byte 0x88 on
     }
   }
-  return false;
+  constexpr std::size_t kSpellings = 4;  // hiragana, katakana, full-width and typed Latin
+  return Alternatives(answer, encoding).TopLevel().size() > kSpellings;
 }

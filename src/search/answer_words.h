@@ -19,3 +19,9 @@ std::string DropSymbolWords(std::string_view expression,
 // text spelled out in kana and Latin letters: a kanji, a capital Latin letter ("USB"),
 // or more top-level alternatives than the four spellings ("グーグル" beside "ゴオgェ").
 bool HoldsDictionaryWord(std::string_view answer, TextEncoding encoding = kNativeTextEncoding);
+
+// The expression (as NormalizeAnswer makes it) without its top-level alternatives made
+// only of ASCII letters, digits and "-": the text asked, spelled in Latin letters, which
+// for a reading other than the one typed is not what was typed.
+std::string DropLatinSpellings(std::string_view expression,
+                               TextEncoding encoding = kNativeTextEncoding);

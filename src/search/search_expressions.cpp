@@ -15,6 +15,10 @@ namespace {
 // the start of thousands of words.
 constexpr std::size_t kShortestSplitText = 6;
 constexpr std::size_t kShortestWord = 3;
+// The largest product of the sizes of a split's two expressions, which bounds what it
+// spells out: a first word that makes more starts too many words to mark where one ends
+// ("kei" of 計, 経, 系 ... before "hiseisan"), and costs a long search.
+constexpr std::size_t kLargestSplit = std::size_t{32} << 10;
 // How many splits of one text are tried at most.
 constexpr std::size_t kSplits = 2;
 
@@ -51,11 +55,17 @@ class ExpressionBuilder {
       knowsWord = Add(reading, false) || knowsWord;
     }
     std::size_t asked = 0;
+    std::size_t words = 0;
     for (const LooseReading& loose : LooseReadings(m_text)) {
       if (asked++ == kLooseQueries) {
         break;
       }
-      knowsWord = Add(loose.text, loose.needsWord) || knowsWord;
+      if (loose.needsWord && words == kLooseWords) {
+        continue;
+      }
+      const bool knows = Add(loose.text, loose.needsWord, true);
+      words += loose.needsWord && knows ? 1 : 0;
+      knowsWord = knows || knowsWord;
     }
     if (!knowsWord && m_text.size() >= kShortestSplitText &&
         std::all_of(m_text.begin(), m_text.end(), IsLetter)) {
@@ -83,15 +93,19 @@ class ExpressionBuilder {
     return m_hasLetter ? DropSymbolWords(expression) : expression;
   }
 
-  // Adds the answer for `text` unless it needs a word and knows none; answers whether
-  // it knows one.
-  bool Add(const std::string& text, bool needsWord) {
+  // Adds the answer for `text` unless it needs a word and knows none, without `text`
+  // spelled in Latin letters when it is `loose`; answers whether it knows a word.
+  bool Add(const std::string& text, bool needsWord, bool loose = false) {
     const std::string& answer = m_dictionary.Query(text);
     const bool knows = HoldsDictionaryWord(answer);
     if (needsWord && !knows) {
       return false;
     }
-    if (std::string expression = Expression(answer); !expression.empty()) {
+    std::string expression = Expression(answer);
+    if (loose) {
+      expression = DropLatinSpellings(expression);
+    }
+    if (!expression.empty()) {
       m_expressions.push_back(std::move(expression));
     }
     return knows;
@@ -127,7 +141,12 @@ class ExpressionBuilder {
       if (head.empty() || rest.empty()) {
         return std::nullopt;
       }
-      return "(" + head + ")(" + rest + ")";
+      if (head.size() * rest.size() > kLargestSplit) {
+        continue;  // too many words start so: no mark of where one ends
+      }
+      std::string split = "(";
+      split.append(head).append(")(").append(rest).append(")");
+      return split;
     }
     return std::nullopt;
   }

@@ -11,8 +11,9 @@ class MigemoDictionary;
 // in it. In this order, each the dictionary's answer read by NormalizeAnswer, without its
 // symbol words (DropSymbolWords) when the text holds a letter:
 // - the answer for every reading of RomajiReadings, the text as typed first;
-// - the answers for its LooseReadings, at most kLooseQueries of them asked, those that
-//   need a word kept only where the dictionary knows one;
+// - the answers for its LooseReadings (without their Latin spellings), at most
+//   kLooseQueries of them asked; of those that need a word, the first kLooseWords where
+//   the dictionary knows one;
 // - when none of these knows a word and the text is letters only, the text split in two
 //   (or three) words, the first a word the dictionary knows, longest first: the answers
 //   of the words one after the other, as the library itself reads a text with a capital
@@ -23,4 +24,5 @@ std::vector<std::string> SearchExpressions(MigemoDictionary& dictionary,
                                            const std::string& searchText);
 
 inline constexpr std::size_t kLooseQueries = 6;
+inline constexpr std::size_t kLooseWords = 2;  // loose readings kept for their words
 inline constexpr std::size_t kSplitQueries = 6;

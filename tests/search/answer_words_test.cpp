@@ -14,7 +14,7 @@ struct Dropped {
   const char* words;
 };
 
-TEST(DropSymbolWords, LeavesOutTopLevelWordsOfSymbolsAlone) {
+TEST(DropSymbolWords, LeavesOutTopLevelWordsOfSymbolsAloneAndLatinSpellingsWhenAsked) {
   constexpr TextEncoding utf8 = TextEncoding::kUtf8;
   const Dropped examples[] = {
       {"([‾＿]|ィネ|line)", "(ィネ|line)"},
@@ -30,6 +30,10 @@ TEST(DropSymbolWords, LeavesOutTopLevelWordsOfSymbolsAlone) {
   for (const Dropped& example : examples) {
     EXPECT_EQ(DropSymbolWords(example.expression, utf8), example.words) << example.expression;
   }
+  // The Latin spelling of a loose reading goes; Latin words of the dictionary stay.
+  EXPECT_EQ(DropLatinSpellings("(減員|げんい[んの]|gennin|gennin)", utf8), "(減員|げんい[んの])");
+  EXPECT_EQ(DropLatinSpellings("(ｕ[ぼべ]|usb(ハブ|バス)|usb|ko-hi-)", utf8),
+            "(ｕ[ぼべ]|usb(ハブ|バス))");
   // Code page 932: "＿" (81 51) and "、" (81 41) are symbols, "ー" (81 5B) and "ア" are not.
   EXPECT_EQ(DropSymbolWords("(\x81\x51|\x81\x41|\x81\x5B|\x83\x41)", TextEncoding::kShiftJis),
             "(\x81\x5B|\x83\x41)");
