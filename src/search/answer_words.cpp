@@ -269,3 +269,21 @@ bool HoldsDictionaryWord(std::string_view answer, TextEncoding encoding) {
   constexpr std::size_t kSpellings = 4;  // hiragana, katakana, full-width and typed Latin
   return Alternatives(answer, encoding).TopLevel().size() > kSpellings;
 }
+
+std::string DropKanaSpellings(std::string_view expression, TextEncoding encoding) {
+  if (encoding != TextEncoding::kUtf8) {
+    return std::string(expression);
+  }
+  return Alternatives(expression, encoding).Filtered([](std::string_view alternative) {
+    bool kana = !alternative.empty();
+    for (std::size_t position = 0; kana && position < alternative.size();) {
+      const std::size_t length = CharacterLength(alternative, position, TextEncoding::kUtf8);
+      const std::string_view character = alternative.substr(position, length);
+      position += length;
+      const char32_t code = Utf8CodePoint(character);
+      kana = character == "[" || character == "]" || (code >= U'ぁ' && code <= U'ゖ') ||
+             (code >= U'ァ' && code <= U'ヺ');
+    }
+    return kana ? std::string() : std::string(alternative);
+  });
+}

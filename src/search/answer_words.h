@@ -25,3 +25,9 @@ bool HoldsDictionaryWord(std::string_view answer, TextEncoding encoding = kNativ
 // for a reading other than the one typed is not what was typed.
 std::string DropLatinSpellings(std::string_view expression,
                                TextEncoding encoding = kNativeTextEncoding);
+
+// The expression without its top-level alternatives made only of kana without "ー"
+// (classes of kana among them): the text asked, spelled in kana, which for a reading
+// other than the one typed is not what was typed. Words of the dictionary stay.
+std::string DropKanaSpellings(std::string_view expression,
+                              TextEncoding encoding = kNativeTextEncoding);

@@ -94,7 +94,8 @@ class ExpressionBuilder {
   }
 
   // Adds the answer for `text` unless it needs a word and knows none, without `text`
-  // spelled in Latin letters when it is `loose`; answers whether it knows a word.
+  // spelled in Latin letters when it is `loose`, and in kana too when it also needs a
+  // word; answers whether it knows one.
   bool Add(const std::string& text, bool needsWord, bool loose = false) {
     const std::string& answer = m_dictionary.Query(text);
     const bool knows = HoldsDictionaryWord(answer);
@@ -104,6 +105,9 @@ class ExpressionBuilder {
     std::string expression = Expression(answer);
     if (loose) {
       expression = DropLatinSpellings(expression);
+    }
+    if (loose && needsWord) {
+      expression = DropKanaSpellings(expression);
     }
     if (!expression.empty()) {
       m_expressions.push_back(std::move(expression));

@@ -12,8 +12,8 @@ class MigemoDictionary;
 // symbol words (DropSymbolWords) when the text holds a letter:
 // - the answer for every reading of RomajiReadings, the text as typed first;
 // - the answers for its LooseReadings (without their Latin spellings), at most
-//   kLooseQueries of them asked; of those that need a word, the first kLooseWords where
-//   the dictionary knows one;
+//   kLooseQueries of them asked; of those that need a word, the words alone (no kana
+//   spellings) of the first kLooseWords where the dictionary knows one;
 // - when none of these knows a word and the text is letters only, the text split in two
 //   (or three) words, the first a word the dictionary knows, longest first: the answers
 //   of the words one after the other, as the library itself reads a text with a capital

@@ -34,6 +34,9 @@ TEST(DropSymbolWords, LeavesOutTopLevelWordsOfSymbolsAloneAndLatinSpellingsWhenA
   EXPECT_EQ(DropLatinSpellings("(減員|げんい[んの]|gennin|gennin)", utf8), "(減員|げんい[んの])");
   EXPECT_EQ(DropLatinSpellings("(ｕ[ぼべ]|usb(ハブ|バス)|usb|ko-hi-)", utf8),
             "(ｕ[ぼべ]|usb(ハブ|バス))");
+  // So do the kana spellings of a reading that was asked only for its words.
+  EXPECT_EQ(DropKanaSpellings("(キョウト|京[都徳]|きょう[とど]|スーパー|ちゃん付け)", utf8),
+            "(京[都徳]|スーパー|ちゃん付け)");
   // Code page 932: "＿" (81 51) and "、" (81 41) are symbols, "ー" (81 5B) and "ア" are not.
   EXPECT_EQ(DropSymbolWords("(\x81\x51|\x81\x41|\x81\x5B|\x83\x41)", TextEncoding::kShiftJis),
             "(\x81\x5B|\x83\x41)");
