@@ -25,7 +25,9 @@
 namespace {
 
 const char kDictionaryPath[] = "/usr/share/cmigemo/utf-8/migemo-dict";
-const char* const kTexts[] = {"K", "KA", "KAN", "SHINN", "TOUKYOU", "REPO"};
+const char* const kTexts[] = {"K",      "KA",          "KAN",        "SHINN",    "TOUKYOU", "REPO",
+                              "TE",     "LINE",        "KO-HI-",     "GENIN",    "KYOTO",   "OSAKA",
+                              "DISUKU", "KEIHISEISAN", "TODORISUTO", "USBMEMORI"};
 const int kCounts[] = {1000, 10000, 100000};
 
 MigemoDictionary& Dictionary() {

@@ -1,31 +1,11 @@
 #include "search/answer_normalization.h"
 
-#include <cctype>
-
 #include "search/text_fold.h"
 
 namespace {
 
 bool IsQuantifier(char byte) {
   return byte == '*' || byte == '+' || byte == '?';
-}
-
-bool IsAsciiAlphanumeric(char byte) {
-  return std::isalnum(static_cast<unsigned char>(byte)) != 0 &&
-         static_cast<unsigned char>(byte) < 0x80;
-}
-
-// Appends folded text, escaping the ASCII punctuation the fold made.
-void AppendQuoted(std::string& out, std::string_view folded, TextEncoding encoding) {
-  for (std::size_t position = 0; position < folded.size();) {
-    const std::size_t length = CharacterLength(folded, position, encoding);
-    const char byte = folded[position];
-    if (length == 1 && static_cast<unsigned char>(byte) < 0x80 && !IsAsciiAlphanumeric(byte)) {
-      out += '\\';
-    }
-    out.append(folded.substr(position, length));
-    position += length;
-  }
 }
 
 class Normalizer {
@@ -104,7 +84,7 @@ class Normalizer {
     if (m_encoding == TextEncoding::kUtf8 && !MayFoldWidth(run, m_encoding)) {
       m_out.append(run);  // the common case: kana and kanji, nothing to fold
     } else {
-      AppendQuoted(m_out, FoldName(run, m_encoding), m_encoding);
+      m_out += FoldName(run, m_encoding);
     }
     m_classStart = false;
   }
@@ -125,7 +105,7 @@ class Normalizer {
       ++m_position;
       return;
     }
-    AppendQuoted(m_out, FoldName(m_answer.substr(m_position, length), m_encoding), m_encoding);
+    m_out += FoldName(m_answer.substr(m_position, length), m_encoding);
     m_position += length;
   }
 

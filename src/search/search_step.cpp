@@ -4,13 +4,13 @@
 #include <numeric>
 #include <utility>
 
-#include "search/answer_normalization.h"
 #include "search/literal_matcher.h"
 #include "search/migemo_dictionary.h"
 #include "search/name_index.h"
 #include "search/pattern_expansion.h"
 #include "search/regex_filter.h"
 #include "search/romaji_readings.h"
+#include "search/search_expressions.h"
 #include "search/text_fold.h"
 
 namespace {
@@ -46,12 +46,7 @@ std::vector<std::string> DictionaryTexts(const std::string& searchText) {
 
 SearchPlan PlanSearch(MigemoDictionary& dictionary, const std::string& searchText) {
   SearchPlan plan;
-  for (const std::string& reading : DictionaryTexts(searchText)) {
-    const std::string& answer = dictionary.Query(reading);
-    if (answer.empty()) {
-      continue;
-    }
-    const std::string expression = NormalizeAnswer(answer);
+  for (const std::string& expression : SearchExpressions(dictionary, searchText)) {
     if (!ExpandPattern(expression, plan.literals)) {
       auto filter = std::make_unique<RegexFilter>(expression);
       if (filter->Compiled()) {

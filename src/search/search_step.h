@@ -11,11 +11,10 @@ class NameIndex;
 class NameMatches;
 
 // The search step over names handed in as they are, without an index: which names, by
-// position and in ascending order, the search text keeps. The dictionary is asked for
-// each reading of the text in lower case (RomajiReadings); a name is kept when one of the
-// answers, read as a regular expression (NormalizeAnswer), matches somewhere in the
-// folded name (FoldName). An empty search text filters nothing and asks nothing: every
-// position is returned. An empty answer keeps nothing.
+// position and in ascending order, the search text keeps: those where one of its
+// SearchExpressions matches somewhere in the folded name (FoldName). An empty search text
+// filters nothing and asks nothing: every position is returned. A text the dictionary
+// answers nothing for keeps nothing.
 std::vector<std::size_t> SearchNames(MigemoDictionary& dictionary, const std::string& searchText,
                                      std::span<const std::string_view> names);
 

@@ -17,6 +17,13 @@ constexpr char32_t kHalfWidthFirst = 0xFF61;
 constexpr char32_t kHalfWidthVoiced = 0xFF9E;
 constexpr char32_t kHalfWidthSemiVoiced = 0xFF9F;
 
+// Only letters and digits: a full-width symbol stays itself, since its ASCII look-alike
+// ("_", ".", "(") is in nearly every file name.
+bool IsFullWidthAlphanumeric(char32_t code) {
+  return (code >= U'０' && code <= U'９') || (code >= U'Ａ' && code <= U'Ｚ') ||
+         (code >= U'ａ' && code <= U'ｚ');
+}
+
 char Lower(char byte) {
   return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
 }
@@ -66,7 +73,7 @@ std::string FoldUtf8(std::string_view name) {
     const std::size_t length = CharacterLength(name, position, TextEncoding::kUtf8);
     const char32_t code = HalfAndFullWidthForm(name, position);
     position += length;
-    if (code >= 0xFF01 && code <= 0xFF5E) {
+    if (IsFullWidthAlphanumeric(code)) {
       folded += Lower(static_cast<char>(code - 0xFF01 + '!'));
     } else if (code >= kHalfWidthFirst && code <= kHalfWidthSemiVoiced) {
       char32_t full = kFullWidthKana[code - kHalfWidthFirst];

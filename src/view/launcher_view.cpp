@@ -2,9 +2,8 @@
 
 #include "view/launcher_view.h"
 
-#include <cctype>
-
 #include "app/globals.h"
+#include "view/search_keys.h"
 #include "view/view_host.h"
 
 namespace {
@@ -22,13 +21,12 @@ LauncherView::LauncherView(ListControl& list, ViewHost& host, MigemoDictionary& 
                            ItemShell& shell)
     : m_list(list), m_host(host), m_dictionary(dictionary), m_shell(shell) {}
 
-bool LauncherView::OnChar(unsigned code) {
-  const bool letter = code >= 'a' && code <= 'z';
-  const bool digit = code >= '0' && code <= '9';
-  if (!letter && !digit) {
+bool LauncherView::OnChar(unsigned code, bool shift) {
+  const char character = SearchCharacter(code, shift);
+  if (character == 0) {
     return false;
   }
-  m_search.push_back(static_cast<char>(std::toupper(static_cast<int>(code))));
+  m_search.push_back(character);
   RefreshList();
   return true;
 }

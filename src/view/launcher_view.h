@@ -55,9 +55,10 @@ class LauncherView {
   // Inserts one row for `item` at `row`, with its icon while icons are shown.
   void InsertListItem(int row, VostekItem* item);
 
-  // Search keys. OnChar takes a-z and 0-9 (appended upper-cased, then a refresh) and
-  // answers whether it consumed the character; everything else goes to the list.
-  bool OnChar(unsigned code);
+  // Search keys. OnChar appends what SearchCharacter makes of a typed character (with
+  // Shift held or not), then refreshes, and answers whether it consumed the character;
+  // everything else goes to the list.
+  bool OnChar(unsigned code, bool shift = false);
   // Backspace (8) and Delete (0x2E) clear the whole search text and refresh.
   void OnKeyDown(int virtualKey);
   const std::string& SearchText() const { return m_search; }
@@ -136,7 +137,7 @@ class LauncherView {
   ViewHost& m_host;
   MigemoDictionary& m_dictionary;
   ItemShell& m_shell;
-  std::string m_search;          // only A-Z and 0-9
+  std::string m_search;          // only A-Z, 0-9 and "-"
   bool m_wheelSwitched = false;  // the wheel switched the view while the middle button was held
   NameIndex m_nameIndex;
   const VostekData* m_indexedData = nullptr;  // the collection and the names generation

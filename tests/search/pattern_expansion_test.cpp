@@ -105,15 +105,15 @@ struct Normalized {
 TEST(NormalizeAnswer, FoldsLiteralCharactersAndReadsSlipsAsCharacters) {
   const Normalized examples[] = {
       {"(ｔｏｋｙｏ|TOKYO|東京)", "(tokyo|tokyo|東京)"},
-      {"(（株）|(株))", "(\\(株\\)|(株))"},
-      {"[ＡB－]x", "[ab\\-]x"},
+      {"(（株）|(株)|Ｃ＋＋)", "(（株）|(株)|c＋＋)"},
+      {"[ＡB－]x", "[ab－]x"},
       {"(ｶﾞｲﾄﾞ|ﾊﾟ)", "(ガイド|パ)"},
       {"C(++|+α|x+)", "c(\\+\\+|\\+α|x+)"},
       {"*a|?", "\\*a|\\?"},
       {"(?:A)\\d\\D\\\\LaTeX", "(?:a)\\d\\D\\\\latex"},
       {"[]A]", "[]a]"},
       {"a\\", "a\\\\"},
-      {"\\（", "\\("},
+      {"\\（", "（"},
   };
   for (const Normalized& example : examples) {
     EXPECT_EQ(NormalizeAnswer(example.answer, TextEncoding::kUtf8), example.expression)

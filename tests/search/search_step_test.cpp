@@ -52,10 +52,11 @@ class RealDictionary : public ::testing::Test {
 MigemoDictionary* RealDictionary::s_dictionary = nullptr;
 
 const std::vector<std::string_view> kNames = {
-    "東京.txt",     "とうきょう", "Report.txt", "カメラ",    "レポート.doc",
-    "新宿.txt",     "しんぶん",   "写真.jpg",   "日本.txt",  "こんにちは",
-    "かない.txt",   "かんい.txt", "ﾄｳｷｮｳ.txt",  "ｶﾒﾗ.png",   "ｶﾞｲﾄﾞ.pdf",
-    "ＲＥＰＯＲＴ", "株価.xlsx",  "(株)山田",   "photo.JPG", "xyz",
+    "東京.txt",  "とうきょう", "Report.txt", "カメラ",        "レポート.doc", "新宿.txt",
+    "しんぶん",  "写真.jpg",   "日本.txt",   "こんにちは",    "かない.txt",   "かんい.txt",
+    "ﾄｳｷｮｳ.txt", "ｶﾒﾗ.png",    "ｶﾞｲﾄﾞ.pdf",  "ＲＥＰＯＲＴ",  "株価.xlsx",    "(株)山田",
+    "photo.JPG", "xyz",        "原因.txt",   "経費精算.xlsx", "ToDoリスト",   "LINE",
+    "a_b.txt",   "ディスク",   "ｺｰﾋｰ",       "memo(1).txt",
 };
 
 struct Case {
@@ -86,6 +87,16 @@ TEST_F(RealDictionary, KeepsTheNamesAJapaneseUserMeans) {
       {"KAMERA", {"カメラ", "ｶﾒﾗ.png"}},
       {"GAIDO", {"ｶﾞｲﾄﾞ.pdf"}},
       {"XYZ", {"xyz"}},
+      // "-" is ー; long vowels, n and di as typists leave them out.
+      {"KO-HI-", {"ｺｰﾋｰ"}},
+      {"GENIN", {"原因.txt"}},
+      {"DISUKU", {"ディスク"}},
+      // Compounds the dictionary knows only word by word.
+      {"KEIHISEISAN", {"経費精算.xlsx"}},
+      {"TODORISUTO", {"ToDoリスト"}},
+      // Symbols match only themselves, and words of symbols alone count for nothing.
+      {"LINE", {"LINE"}},
+      {"KAKKO", {}},
   };
   for (const Case& example : cases) {
     EXPECT_EQ(Kept(Dictionary(), example.text, kNames), example.kept) << example.text;

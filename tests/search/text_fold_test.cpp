@@ -17,7 +17,7 @@ TEST(FoldName, FoldsCaseAndWidthAndNothingElse) {
   constexpr TextEncoding sjis = TextEncoding::kShiftJis;
   const Fold examples[] = {
       {"Report_V2.TXT", "report_v2.txt", utf8},
-      {"ＲｅｐｏＲＴ（２）．ｄｏｃ", "report(2).doc", utf8},
+      {"ＲｅｐｏＲＴ（２）．ｄｏｃ＿９Ｚｚ", "report（2）．doc＿9zz", utf8},
       {"ﾄｳｷｮｳ ｶﾒﾗ", "トウキョウ カメラ", utf8},
       {"ｶﾞｷﾞﾊﾟﾎﾟｳﾞﾜﾞｱﾞﾞﾟ", "ガギパポヴヷア゛゛゜", utf8},
       {"｢ｰ｣､｡･ｦｧｯﾝ", "「ー」、。・ヲァッン", utf8},

@@ -11,22 +11,32 @@ using Strings = std::vector<std::string>;
 
 class ViewStateTest : public ViewTest {};
 
-TEST_F(ViewStateTest, LowerCaseLettersAndDigitsAppendUpperCasedEverythingElsePasses) {
+TEST_F(ViewStateTest, LettersDigitsAndDashAreSearchTextExceptShiftAccelerators) {
   Add("memo");
-  for (const char c : std::string("ka9")) {
-    EXPECT_TRUE(view.OnChar(static_cast<unsigned char>(c))) << c;
+  struct Typed {
+    unsigned code;
+    bool shift;
+    const char* search;  // the search text after it; null: passed on to the list
+  };
+  const Typed typed[] = {
+      {'k', false, "K"},         {'a', false, "KA"},        {'9', false, "KA9"},
+      {'-', false, "KA9-"},      {'T', true, "KA9-T"},      {'t', true, "KA9-TT"},  // Caps Lock
+      {'Q', false, "KA9-TTQ"},   {'X', false, "KA9-TTQX"},  // Caps Lock, no Shift
+      {'X', true, nullptr},      {'x', true, nullptr},      // Shift+X moves to group 0
+      {'!', true, nullptr},      {' ', false, nullptr},     {'\r', false, nullptr},
+      {'_', true, nullptr},      {0x3042, false, nullptr},  // あ
+      {'a' - 1, false, nullptr}, {'z' + 1, false, nullptr}, {'A' - 1, true, nullptr},
+      {'Z' + 1, true, nullptr},  {'0' - 1, false, nullptr}, {'9' + 1, false, nullptr},
+      {'z', false, "KA9-TTQXZ"},
+  };
+  std::string expected;
+  for (const Typed& key : typed) {
+    const bool taken = key.search != nullptr;
+    expected = taken ? key.search : expected;
+    EXPECT_EQ(view.OnChar(key.code, key.shift), taken) << key.code << " shift " << key.shift;
+    EXPECT_EQ(view.SearchText(), expected) << key.code;
   }
-  EXPECT_EQ(view.SearchText(), "KA9");
-  EXPECT_EQ(host.title, "ALL > [KA9]");
-  for (const unsigned code : {unsigned{'K'}, unsigned{'X'}, unsigned{'!'}, unsigned{' '},
-                              unsigned{'\r'}, 0x3042U /* あ */, unsigned{'a' - 1},
-                              unsigned{'z' + 1}, unsigned{'0' - 1}, unsigned{'9' + 1}}) {
-    EXPECT_FALSE(view.OnChar(code)) << code;
-  }
-  EXPECT_EQ(view.SearchText(), "KA9");
-  EXPECT_TRUE(view.OnChar('z'));
-  EXPECT_TRUE(view.OnChar('0'));
-  EXPECT_EQ(view.SearchText(), "KA9Z0");
+  EXPECT_EQ(host.title, "ALL > [KA9-TTQXZ]");
 }
 
 TEST_F(ViewStateTest, BackspaceAndDeleteClearTheWholeSearchAndRefresh) {

@@ -32,25 +32,14 @@ bool HasCommandModifier(const QKeyEvent& event) {
   return (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
 }
 
-// The character a key offers the search, 0 for none. With Caps Lock on, letters typed
-// without Shift arrive as capitals: they search as the lower-case letters typed without
-// it. A letter typed with Shift (of either case, as Caps Lock makes it) is never search
-// text.
-char16_t SearchCharacter(const QKeyEvent& event) {
+// The character a key offers the search, 0 for none; which of them is search text is
+// the view's rule (SearchCharacter).
+char16_t TypedCharacter(const QKeyEvent& event) {
   const QString text = event.text();
   if (HasCommandModifier(event) || text.size() != 1 || text.at(0).unicode() >= 0x80) {
     return 0;
   }
-  const char16_t character = text.at(0).unicode();
-  const bool letter =
-      (character >= u'a' && character <= u'z') || (character >= u'A' && character <= u'Z');
-  if (!letter) {
-    return character;
-  }
-  if ((event.modifiers() & Qt::ShiftModifier) != 0) {
-    return 0;
-  }
-  return character >= u'A' && character <= u'Z' ? character - u'A' + u'a' : character;
+  return text.at(0).unicode();
 }
 
 // Backspace (alone, with Shift or with Ctrl) and Shift+Delete clear the search. Delete
@@ -343,8 +332,8 @@ void CvostekView::keyboardSearch(const QString&) {}
 
 void CvostekView::keyPressEvent(QKeyEvent* event) {
   Trace("key");
-  if (const char16_t character = SearchCharacter(*event);
-      character != 0 && m_logic->OnChar(character)) {
+  if (const char16_t character = TypedCharacter(*event);
+      character != 0 && m_logic->OnChar(character, (event->modifiers() & Qt::ShiftModifier) != 0)) {
     emit commandStateChanged();
     event->accept();
     return;

@@ -224,7 +224,7 @@ LRESULT CALLBACK CvostekView::SubclassProc(HWND window, UINT message, WPARAM wPa
 LRESULT CvostekView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled) {
   switch (message) {
     case WM_CHAR:
-      if (m_logic->OnChar(static_cast<unsigned>(wParam))) {
+      if (m_logic->OnChar(static_cast<unsigned>(wParam), IsShiftDown())) {
         m_commandsChanged();
         *handled = true;
       }

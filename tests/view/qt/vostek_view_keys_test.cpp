@@ -28,19 +28,20 @@ class ViewKeysTest : public ViewTest {
   }
 };
 
-TEST_F(ViewKeysTest, LettersAndDigitsReachTheSearchAndNothingElseDoes) {
-  QTest::keyClicks(view.get(), "k1");
-  EXPECT_EQ(view->Logic().SearchText(), "K1");
-  EXPECT_EQ(view->windowTitle().toStdString(), "グループ0 > [K1]");
+TEST_F(ViewKeysTest, LettersDigitsAndDashReachTheSearchAndNothingElseDoes) {
+  QTest::keyClicks(view.get(), "k1-");
+  EXPECT_EQ(view->Logic().SearchText(), "K1-");
+  EXPECT_EQ(view->windowTitle().toStdString(), "グループ0 > [K1-]");
 
-  QTest::keyClick(view.get(), Qt::Key_A, Qt::ShiftModifier);  // goes to the list
+  QTest::keyClick(view.get(), Qt::Key_A, Qt::ShiftModifier);  // a capital searches too
+  QTest::keyClick(view.get(), Qt::Key_X, Qt::ShiftModifier);  // the frame's accelerator
   QTest::keyClick(view.get(), Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(view.get(), Qt::Key_A, Qt::AltModifier);
-  QTest::keyClicks(view.get(), "-. ");
-  EXPECT_EQ(view->Logic().SearchText(), "K1");
+  QTest::keyClicks(view.get(), ". _");
+  EXPECT_EQ(view->Logic().SearchText(), "K1-A");
 
   QTest::keyClick(view.get(), Qt::Key_Delete);  // the remove command's key, not the search's
-  EXPECT_EQ(view->Logic().SearchText(), "K1");
+  EXPECT_EQ(view->Logic().SearchText(), "K1-A");
 
   QTest::keyClick(view.get(), Qt::Key_Backspace);  // the whole text goes at once
   EXPECT_EQ(view->Logic().SearchText(), "");
@@ -50,19 +51,22 @@ TEST_F(ViewKeysTest, LettersAndDigitsReachTheSearchAndNothingElseDoes) {
   QTest::keyClick(view.get(), Qt::Key_Delete, Qt::ShiftModifier);
   EXPECT_EQ(view->Logic().SearchText(), "");
 
-  // Caps Lock on: letters arrive as capitals without Shift and search as typed; with
-  // Shift they arrive lower-case and still go to the list.
+  // Caps Lock on: letters arrive as capitals without Shift and small with it; both
+  // search, but Shift+X stays the accelerator's.
   QTest::sendKeyEvent(QTest::Click, view.get(), Qt::Key_K, QStringLiteral("K"), Qt::NoModifier);
   QTest::sendKeyEvent(QTest::Click, view.get(), Qt::Key_A, QStringLiteral("a"), Qt::ShiftModifier);
+  QTest::sendKeyEvent(QTest::Click, view.get(), Qt::Key_X, QStringLiteral("x"), Qt::ShiftModifier);
   QTest::sendKeyEvent(QTest::Click, view.get(), Qt::Key_2, QStringLiteral("2"), Qt::NoModifier);
-  EXPECT_EQ(view->Logic().SearchText(), "K2");
+  EXPECT_EQ(view->Logic().SearchText(), "KA2");
 }
 
 TEST_F(ViewKeysTest, TypedLettersNeverSelectRows) {
   view->setCurrentIndex(view->model()->index(0, 0));
-  // Typed with Shift, not search text: the list's type-ahead would pick cherry.
+  // Search text (with Shift too) or passed on, never the list's type-ahead, which
+  // would pick cherry.
   QTest::keyClick(view.get(), Qt::Key_C, Qt::ShiftModifier);
   QTest::keyClick(view.get(), Qt::Key_H, Qt::ShiftModifier);
+  QTest::keyClick(view.get(), Qt::Key_Backspace);
   EXPECT_EQ(view->currentIndex().row(), 0);
   EXPECT_EQ(SelectedRows(), std::vector<int>{0});
 }
