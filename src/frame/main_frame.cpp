@@ -148,19 +148,7 @@ void CMainFrame::StartHotKey() {
   const HotKeyCombination configured =
       CombinationOfSettings(g_settings.hotkey, g_settings.hotkeyMask);
   m_hotKey = std::make_unique<HotKeyKeeper>(HotKeyWayForSession(), configured);
-  m_hotKey->pressed = [this] {
-    if (m_hotKeyDialog != nullptr) {
-      m_hotKeyDialog->Capture(m_hotKey->Asked());  // the held key never reaches the dialog
-    } else {
-      OnShow();
-    }
-  };
-  m_hotKey->tried = [this](const HotKeyCombination& tried, HotKeyAnswer answer,
-                           const std::string& desktopName) {
-    if (m_hotKeyDialog != nullptr) {
-      m_hotKeyDialog->OnTried(tried, answer, desktopName);
-    }
-  };
+  m_hotKey->pressed = [this] { OnShow(); };
   m_hotKey->changed = [this] { OnHotKeyChanged(); };
   // Arrives after the greeting and takes its place: the greeting would name a key that
   // does not work.

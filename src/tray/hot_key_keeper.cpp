@@ -17,7 +17,9 @@ HotKeyKeeper::HotKeyKeeper(std::unique_ptr<HotKeyWay> way, HotKeyCombination inF
     }
   };
   m_way->pressed = [this] {
-    if (pressed) {
+    if (m_chooser != nullptr) {
+      m_chooser->Capture(m_asked);
+    } else if (pressed) {
       pressed();
     }
   };
@@ -110,8 +112,8 @@ void HotKeyKeeper::Conclude(HotKeyAnswer answer, const std::string& desktopName)
       break;
     case Asking::Try:
       m_triedDesktopName = held ? desktopName : std::string();
-      if (tried) {
-        tried(m_tried, answer, m_triedDesktopName);
+      if (m_chooser != nullptr) {
+        m_chooser->OnTried(m_tried, answer, m_triedDesktopName);
       }
       break;
   }

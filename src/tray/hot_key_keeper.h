@@ -31,6 +31,17 @@ class HotKeyWay {
   std::function<void()> pressed;
 };
 
+// The hot-key dialog as the keeper sees it while it is open: it is told what was
+// pressed of the key held (which never reaches the dialog's own field) and the answer to
+// each try.
+class HotKeyChooser {
+ public:
+  virtual ~HotKeyChooser() = default;
+  virtual void Capture(const HotKeyCombination& combination) = 0;
+  virtual void OnTried(const HotKeyCombination& tried, HotKeyAnswer answer,
+                       const std::string& desktopName) = 0;
+};
+
 // The hot-key in force and the one being tried in the hot-key dialog, over one way of
 // owning it. The combination of the settings is asked for at Start; a refusal of it is
 // reported once. A try answers the dialog and takes effect only when kept; going back
@@ -60,10 +71,9 @@ class HotKeyKeeper {
 
   // The answer to the start's ask, when it is not Held; once per run.
   std::function<void(HotKeyAnswer answer)> unavailable;
-  // The answer to the last try; `desktopName` as for HotKeyWay::answered.
-  std::function<void(const HotKeyCombination& tried, HotKeyAnswer answer,
-                     const std::string& desktopName)>
-      tried;
+  // The open dialog, or null: while one is open, a press of the key held goes to it
+  // instead of `pressed`, and it hears the answer to each try.
+  void SetChooser(HotKeyChooser* chooser) { m_chooser = chooser; }
   // The key in force or its name changed (kept, or rebound by the desktop).
   std::function<void()> changed;
   std::function<void()> pressed;
@@ -75,6 +85,7 @@ class HotKeyKeeper {
   void Conclude(HotKeyAnswer answer, const std::string& desktopName);
 
   std::unique_ptr<HotKeyWay> m_way;
+  HotKeyChooser* m_chooser = nullptr;
   HotKeyCombination m_inForce;
   std::string m_inForceDesktopName;
   bool m_inForceHeld = false;

@@ -49,16 +49,29 @@ char Letter(HotKeyAnswer answer) {
   return answer == HotKeyAnswer::Held ? 'H' : answer == HotKeyAnswer::Taken ? 'T' : 'N';
 }
 
+// The dialog's part: what it hears of each try.
+class TriesHeard : public HotKeyChooser {
+ public:
+  explicit TriesHeard(std::string& tries) : m_tries(tries) {}
+  void Capture(const HotKeyCombination& /*combination*/) override {}
+  void OnTried(const HotKeyCombination& tried, HotKeyAnswer answer,
+               const std::string& name) override {
+    m_tries +=
+        CombinationName(tried) + ":" + Letter(answer) + (name.empty() ? "" : "=" + name) + " ";
+  }
+
+ private:
+  std::string& m_tries;
+};
+
 Outcome RunSteps(bool withWay, const std::vector<Step>& steps) {
   Outcome outcome;
   auto way = std::make_unique<FakeWay>(outcome.asked);
   FakeWay* fake = way.get();
   HotKeyKeeper keeper(withWay ? std::move(way) : nullptr, kAltSpace);
   keeper.unavailable = [&](HotKeyAnswer answer) { outcome.reports += Letter(answer); };
-  keeper.tried = [&](const HotKeyCombination& tried, HotKeyAnswer answer, const std::string& name) {
-    outcome.tries +=
-        CombinationName(tried) + ":" + Letter(answer) + (name.empty() ? "" : "=" + name) + " ";
-  };
+  TriesHeard chooser(outcome.tries);
+  keeper.SetChooser(&chooser);
   for (const Step& step : steps) {
     switch (step.action) {
       case Step::Start:

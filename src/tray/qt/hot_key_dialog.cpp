@@ -113,6 +113,11 @@ HotKeyDialog::HotKeyDialog(HotKeyKeeper& keeper, QWidget* parent)
       inForce, true, m_keeper.InForceAnswer(), m_keeper.IsHeld() ? m_keeper.InForceName() : "")));
   m_field->setFocus();
   m_field->deselect();  // a name to read, not text to edit
+  m_keeper.SetChooser(this);
+}
+
+HotKeyDialog::~HotKeyDialog() {
+  m_keeper.SetChooser(nullptr);
 }
 
 void HotKeyDialog::Capture(const HotKeyCombination& combination) {

@@ -82,19 +82,7 @@ void CvostekView::StartHotKey() {
   auto way = std::make_unique<RegisteredHotKeyWay>(m_list);
   m_hotKeyWay = way.get();
   m_hotKey = std::make_unique<HotKeyKeeper>(std::move(way), configured);
-  m_hotKey->pressed = [this] {
-    if (m_hotKeyDialog != nullptr) {
-      m_hotKeyDialog->Capture(m_hotKey->Asked());  // the held key never reaches the dialog
-    } else {
-      OnShow();
-    }
-  };
-  m_hotKey->tried = [this](const HotKeyCombination& tried, HotKeyAnswer answer,
-                           const std::string& desktopName) {
-    if (m_hotKeyDialog != nullptr) {
-      m_hotKeyDialog->OnTried(tried, answer, desktopName);
-    }
-  };
+  m_hotKey->pressed = [this] { OnShow(); };
   m_hotKey->changed = [this] {
     const HotKeyCombination inForce = m_hotKey->InForce();
     if (inForce != CombinationOfSettings(g_settings.hotkey, g_settings.hotkeyMask)) {
