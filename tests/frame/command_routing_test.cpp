@@ -3,7 +3,7 @@
 #include <set>
 #include <vector>
 
-#include "frame/accelerator_keys.h"
+#include "frame/qt/accelerator_keys.h"
 #include "frame/command_router.h"
 #include "resources/accelerators.h"
 

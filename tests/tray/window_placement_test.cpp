@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tray/tray_activation.h"
+#include "tray/qt/tray_activation.h"
 
 namespace {
 

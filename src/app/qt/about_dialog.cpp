@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "frame/icons.h"
+#include "frame/qt/icons.h"
 #include "resources/texts.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent)

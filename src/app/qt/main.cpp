@@ -11,8 +11,8 @@
 #include "app/qt/qt_message_box.h"
 #include "app/qt/toolkit_translations.h"
 #include "app/qt/vostek_app.h"
-#include "frame/icons.h"
-#include "frame/main_frame.h"
+#include "frame/qt/icons.h"
+#include "frame/qt/main_frame.h"
 #include "platform/linux/autostart.h"
 #include "platform/linux/data_folder.h"
 #include "platform/linux/display_platform.h"
@@ -21,7 +21,7 @@
 #include "platform/linux/xdg_folders.h"
 #include "resources/texts.h"
 #include "store/fill_text.h"
-#include "tray/tray_icon.h"
+#include "tray/qt/tray_icon.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "resources/texts.h"
-#include "tray/window_activation.h"
+#include "tray/qt/window_activation.h"
 
 bool ShowQtMessageBox(const std::string& text, MessageButtons buttons, MessageIcon icon) {
   const QMessageBox::StandardButton yes =

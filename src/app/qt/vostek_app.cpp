@@ -15,7 +15,7 @@
 #include "app/qt/auto_save.h"
 #include "app/qt/instance_request_server.h"
 #include "app/settings.h"
-#include "frame/main_frame.h"
+#include "frame/qt/main_frame.h"
 #include "platform/linux/instance_socket.h"
 #include "platform/linux/xdg_folders.h"
 #include "resources/texts.h"
@@ -24,7 +24,7 @@
 #include "store/file_kind.h"
 #include "store/fill_text.h"
 #include "store/vostek_item.h"
-#include "tray/tray_icon.h"
+#include "tray/qt/tray_icon.h"
 #include "view/qt/vostek_view.h"
 
 namespace {

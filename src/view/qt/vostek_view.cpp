@@ -16,7 +16,7 @@
 #include "search/migemo_dictionary.h"
 #include "search/search_step.h"
 #include "store/vostek_data.h"
-#include "tray/window_activation.h"
+#include "tray/qt/window_activation.h"
 #include "view/launcher_view.h"
 #include "view/qt/dropped_urls.h"
 #include "view/qt/item_popup_menu.h"

@@ -19,7 +19,7 @@
 #include "app/message_box.h"
 #include "app/qt/auto_save.h"
 #include "app/qt/qt_message_box.h"
-#include "frame/main_frame.h"
+#include "frame/qt/main_frame.h"
 #include "store/vostek_data.h"
 #include "support/scoped_file_size_limit.h"
 #include "support/scoped_temp_dir.h"

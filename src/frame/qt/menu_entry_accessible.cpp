@@ -1,4 +1,4 @@
-#include "frame/menu_entry_accessible.h"
+#include "frame/qt/menu_entry_accessible.h"
 
 #include <QAccessibleObject>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "tray/tray_activation.h"
+#include "tray/qt/tray_activation.h"
 
 bool TrayActivationShowsWindow(QSystemTrayIcon::ActivationReason reason,
                                bool hostReportsDoubleClicks) {

@@ -1,12 +1,12 @@
-#include "tray/tray_icon.h"
+#include "tray/qt/tray_icon.h"
 
 #include <QMenu>
 
-#include "frame/icons.h"
-#include "frame/menu_entries.h"
+#include "frame/qt/icons.h"
+#include "frame/qt/menu_entries.h"
 #include "resources/menus.h"
 #include "resources/texts.h"
-#include "tray/tray_activation.h"
+#include "tray/qt/tray_activation.h"
 
 namespace {
 

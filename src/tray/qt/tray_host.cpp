@@ -1,4 +1,4 @@
-#include "tray/tray_host.h"
+#include "tray/qt/tray_host.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "frame/accelerator_keys.h"
+#include "frame/qt/accelerator_keys.h"
 
 #include "resources/accelerators.h"
 

@@ -1,4 +1,4 @@
-#include "tray/showing_place.h"
+#include "tray/qt/showing_place.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "frame/menu_entries.h"
+#include "frame/qt/menu_entries.h"
 
 #include <QMenu>
 

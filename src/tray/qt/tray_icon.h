@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "tray/hot_key_texts.h"
-#include "tray/tray_host.h"
+#include "tray/qt/tray_host.h"
 
 class QMenu;
 

@@ -1,4 +1,4 @@
-#include "tray/window_activation.h"
+#include "tray/qt/window_activation.h"
 
 #include <QGuiApplication>
 #include <QWidget>

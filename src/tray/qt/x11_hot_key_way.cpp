@@ -1,4 +1,4 @@
-#include "tray/x11_hot_key_way.h"
+#include "tray/qt/x11_hot_key_way.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "frame/main_frame.h"
+#include "frame/qt/main_frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,10 +13,10 @@
 #include "app/globals.h"
 #include "app/qt/vostek_app.h"
 #include "app/trace.h"
-#include "frame/accelerator_keys.h"
-#include "frame/icons.h"
-#include "frame/menu_entries.h"
-#include "frame/menu_entry_accessible.h"
+#include "frame/qt/accelerator_keys.h"
+#include "frame/qt/icons.h"
+#include "frame/qt/menu_entries.h"
+#include "frame/qt/menu_entry_accessible.h"
 #include "platform/linux/x11_pointer.h"
 #include "platform/linux/x11_window_decorations.h"
 #include "resources/accelerators.h"
@@ -27,10 +27,10 @@
 #include "tray/hot_key_keeper.h"
 #include "tray/hot_key_texts.h"
 #include "tray/qt/hot_key_dialog.h"
-#include "tray/showing_place.h"
-#include "tray/tray_icon.h"
-#include "tray/window_activation.h"
-#include "tray/x11_hot_key_way.h"
+#include "tray/qt/showing_place.h"
+#include "tray/qt/tray_icon.h"
+#include "tray/qt/window_activation.h"
+#include "tray/qt/x11_hot_key_way.h"
 #include "view/launcher_view.h"
 #include "view/qt/vostek_view.h"
 

@@ -1,4 +1,4 @@
-#include "frame/icons.h"
+#include "frame/qt/icons.h"
 
 #include "resources/toolbar.h"
 

@@ -1,4 +1,4 @@
-#include "frame/main_frame.h"
+#include "frame/qt/main_frame.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
 #include "support/test_globals.h"
-#include "tray/tray_icon.h"
+#include "tray/qt/tray_icon.h"
 #include "tray/window_placement.h"
 #include "view/launcher_view.h"
 #include "view/qt/text_dialog.h"
