@@ -19,9 +19,8 @@
 #include "platform/linux/instance_socket.h"
 #include "platform/linux/xdg_folders.h"
 #include "resources/texts.h"
-#include "store/atomic_file.h"
 #include "store/collection_file.h"
-#include "store/file_kind.h"
+#include "store/files.h"
 #include "store/fill_text.h"
 #include "store/vostek_item.h"
 #include "tray/tray_icon.h"
@@ -123,8 +122,8 @@ bool CvostekApp::InitInstance() {
   g_dataFolder = m_folder;
   // Only the holder of the lock writes here, so a temporary file beside ours is what a
   // killed save left behind.
-  RemoveStaleTemporaries(SettingsPath());
-  RemoveStaleTemporaries(CollectionPath());
+  SystemFiles().RemoveStaleTemporaries(SettingsPath());
+  SystemFiles().RemoveStaleTemporaries(CollectionPath());
   std::string settingsSetAside;
   g_settings = ReadSettings(SettingsPath(), &settingsSetAside);
   m_settingsSaveAllowed = settingsSetAside.empty();
@@ -231,9 +230,9 @@ bool CvostekApp::SaveSettingsFile(std::string* message) {
 bool CvostekApp::SaveCollectionFile(std::string* message) {
   std::string error;
   if (!::SaveCollectionFile(m_collectionSavePath, *m_data, &error) && !m_savesAside &&
-      IsFolder(FinalLinkTarget(m_collectionSavePath))) {
+      SystemFiles().IsFolder(SystemFiles().FinalLinkTarget(m_collectionSavePath))) {
     // Something put a folder where the file was: left alone, as at start.
-    m_collectionSavePath = FreeUnsavedName(CollectionPath());
+    m_collectionSavePath = FreeUnsavedName(SystemFiles(), CollectionPath());
     m_savesAside = true;
     m_loadedGeneration = ~ContentGeneration();  // this session's collection is saved beside
     Notify(texts::kSaveFailedTitle,
@@ -288,7 +287,7 @@ bool CvostekApp::HoldFolder(std::vector<std::string>* failures) {
     // Another start took the new folder: its files are its own, ours go beside them.
     m_settingsSaveAllowed = false;
     if (!m_savesAside) {
-      m_collectionSavePath = FreeUnsavedName(CollectionPath());
+      m_collectionSavePath = FreeUnsavedName(SystemFiles(), CollectionPath());
       m_savesAside = true;
     }
     m_loadedGeneration = ~ContentGeneration();

@@ -10,8 +10,8 @@
 #include "frame/win32/main_frame.h"
 #include "platform/windows/shell_allocator.h"
 #include "resources/texts.h"
-#include "store/atomic_file.h"
 #include "store/collection_file.h"
+#include "store/files.h"
 #include "store/fill_text.h"
 #include "store/vostek_item.h"
 #include "view/win32/vostek_view.h"
@@ -72,8 +72,8 @@ bool CvostekApp::InitInstance() {
 
   // Only the holder of the mutex writes here, so a temporary file beside ours is what a
   // killed save left behind.
-  RemoveStaleTemporaries(SettingsPath());
-  RemoveStaleTemporaries(CollectionPath());
+  SystemFiles().RemoveStaleTemporaries(SettingsPath());
+  SystemFiles().RemoveStaleTemporaries(CollectionPath());
   std::string settingsSetAside;
   g_settings = ReadSettings(SettingsPath(), &settingsSetAside);
   m_settingsRead = true;
