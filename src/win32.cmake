@@ -5,8 +5,9 @@
 
 file(GLOB VOSTEK_WIN32_SOURCES CONFIGURE_DEPENDS
   platform/windows/*.cpp app/win32/*.cpp frame/win32/*.cpp tray/win32/*.cpp view/win32/*.cpp)
-list(FILTER VOSTEK_WIN32_SOURCES EXCLUDE REGEX
-  "/(platform/windows/(wide_text|system_error)|app/win32/main)\\.cpp$")
+list(REMOVE_ITEM VOSTEK_WIN32_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/app/win32/main.cpp)
+list(TRANSFORM VOSTEK_SYSTEM_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+list(REMOVE_ITEM VOSTEK_WIN32_SOURCES ${VOSTEK_SYSTEM_SOURCES})  # in the core already
 add_library(vostek_win32 STATIC ${VOSTEK_WIN32_SOURCES}
   frame/command_router.cpp view/desktop_item_shell.cpp)
 target_link_libraries(vostek_win32 PUBLIC vostek_core comctl32 shell32 shlwapi ole32 oleaut32 uuid)

@@ -6,7 +6,7 @@ file(GLOB WINDOWS_CORE_TESTS CONFIGURE_DEPENDS
   store/*_test.cpp search/*_test.cpp view/*_test.cpp app/*_test.cpp platform/windows/*_test.cpp
   tray/hot_key_*_test.cpp)
 list(FILTER WINDOWS_CORE_TESTS EXCLUDE REGEX
-  "/(store/atomic_file|store/whole_file|store/collection_file|app/settings)_test\\.cpp$")
+  "/(store/whole_file|store/collection_file|app/settings)_test\\.cpp$")
 list(FILTER TEST_SUPPORT EXCLUDE REGEX "/(scoped_env|scoped_file_size_limit)\\.cpp$")
 
 add_executable(core_tests ${WINDOWS_CORE_TESTS} ${TEST_SUPPORT})

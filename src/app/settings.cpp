@@ -6,7 +6,7 @@
 
 #include "app/ini_text.h"
 #include "resources/texts.h"
-#include "store/atomic_file.h"
+#include "store/files.h"
 #include "store/whole_file.h"
 
 namespace {
@@ -58,10 +58,11 @@ std::int32_t ParseProfileInt(std::string_view text) {
   return static_cast<std::int32_t>(magnitude > kMax ? kMax : magnitude);
 }
 
-Settings ReadSettings(const std::string& path, std::string* setAside) {
+Settings ReadSettings(Files& files, const std::string& path, std::string* setAside) {
   Settings settings;
   std::string content;
-  if (const int failure = ReadWholeFile(path, &content, kMaxSettingsFileBytes); failure != 0) {
+  if (const int failure = ReadWholeFile(files, path, &content, kMaxSettingsFileBytes);
+      failure != 0) {
     if (failure == EFBIG && setAside != nullptr) {
       *setAside = texts::kSettingsTooLarge;
     }
@@ -82,9 +83,11 @@ Settings ReadSettings(const std::string& path, std::string* setAside) {
   return settings;
 }
 
-bool WriteSettings(const std::string& path, const Settings& settings, std::string* error) {
+bool WriteSettings(Files& files, const std::string& path, const Settings& settings,
+                   std::string* error) {
   std::string content;
-  if (const int failure = ReadWholeFile(path, &content, kMaxSettingsFileBytes); failure == ENOENT) {
+  if (const int failure = ReadWholeFile(files, path, &content, kMaxSettingsFileBytes);
+      failure == ENOENT) {
     content.clear();
   } else if (failure == EFBIG) {
     *error = texts::kSettingsTooLarge;
@@ -101,5 +104,13 @@ bool WriteSettings(const std::string& path, const Settings& settings, std::strin
   for (const SettingKey& key : kSettingKeys) {
     ini.SetValue(kSettingsSection, key.name, std::to_string(settings.*key.member));
   }
-  return WriteFileAtomically(path, ini.Text(), error);
+  return files.WriteAtomically(path, ini.Text(), error);
+}
+
+Settings ReadSettings(const std::string& path, std::string* setAside) {
+  return ReadSettings(SystemFiles(), path, setAside);
+}
+
+bool WriteSettings(const std::string& path, const Settings& settings, std::string* error) {
+  return WriteSettings(SystemFiles(), path, settings, error);
 }

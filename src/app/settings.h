@@ -7,6 +7,8 @@
 
 #include "app/globals.h"
 
+class Files;
+
 // setting.ini: an INI text file whose section "GENERAL" holds the eleven settings as
 // key=value lines in signed decimal. Section and key names compare case-insensitively.
 // A file larger than this is not a settings file anyone wrote by hand; reading it would
@@ -24,11 +26,16 @@ std::int32_t ParseProfileInt(std::string_view text);
 // Reads the eleven settings. A missing or unreadable file, or a missing key, gives that
 // key's default. A file that is too large or not text gives every default, and
 // `setAside` (when given) says why: such a file is to be left as it is.
-Settings ReadSettings(const std::string& path, std::string* setAside = nullptr);
+Settings ReadSettings(Files& files, const std::string& path, std::string* setAside = nullptr);
 
 // Sets the eleven keys in the file in place, adding those that are missing to its first
 // section "GENERAL", and keeps every other byte as it was. The file is replaced whole or
 // not at all. A file that exists but cannot be read, is too large or is not text, is
 // left alone rather than replaced by one that would lose its other lines. On failure
 // `error` says why.
+bool WriteSettings(Files& files, const std::string& path, const Settings& settings,
+                   std::string* error);
+
+// The same with the system's own files.
+Settings ReadSettings(const std::string& path, std::string* setAside = nullptr);
 bool WriteSettings(const std::string& path, const Settings& settings, std::string* error);

@@ -3,25 +3,23 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "resources/texts.h"
 #include "store/archive.h"
-#include "store/atomic_file.h"
 #include "store/containing_folder.h"
-#include "store/file_kind.h"
-#include "store/file_rename.h"
-#include "store/file_stream.h"
+#include "store/files.h"
 #include "store/fill_text.h"
 
 namespace {
 
 // Renames the file to the first free "<path>.broken", "<path>.broken.1", ...; returns
 // the new name, or empty with errno set when it cannot be moved.
-std::string MoveAside(const std::string& path) {
+std::string MoveAside(Files& files, const std::string& path) {
   const std::string base = path + ".broken";
   std::string target = base;
   for (unsigned long number = 1;; ++number) {
-    const int failure = RenameToFreeName(path, target);
+    const int failure = files.RenameToFreeName(path, target);
     if (failure == 0) {
       return target;
     }
@@ -42,15 +40,17 @@ std::unique_ptr<VostekData> DefaultCollection() {
 // Reads the collection in the file at `path` a piece at a time: the whole file would
 // take as much memory again as the items made from it. Returns 0, or errno's value when
 // the file cannot be opened or read; throws ArchiveError for bad data.
-int ReadCollectionFile(const std::string& path, std::unique_ptr<VostekData>* data) {
-  FileStream file;
-  if (const int failure = file.Open(path); failure != 0) {
+int ReadCollectionFile(Files& files, const std::string& path, std::unique_ptr<VostekData>* data) {
+  std::unique_ptr<FileReader> file;
+  if (const int failure =
+          files.OpenForReading(path, std::numeric_limits<std::size_t>::max(), &file);
+      failure != 0) {
     return failure;
   }
   int readFailure = 0;
-  ArchiveReader archive(file.Size(), [&file, &readFailure](char* into, std::size_t size) {
+  ArchiveReader archive(file->Size(), [&file, &readFailure](char* into, std::size_t size) {
     std::size_t got = 0;
-    readFailure = file.Read(into, size, &got);
+    readFailure = file->Read(into, size, &got);
     return got;  // a failure ends the data early, and is told apart below
   });
   try {
@@ -66,10 +66,10 @@ int ReadCollectionFile(const std::string& path, std::unique_ptr<VostekData>* dat
 
 }  // namespace
 
-std::string FreeUnsavedName(const std::string& path) {
+std::string FreeUnsavedName(Files& files, const std::string& path) {
   const std::string base = path + ".unsaved";
   std::string name = base;
-  for (unsigned long number = 1; NameIsTaken(name); ++number) {
+  for (unsigned long number = 1; files.NameIsTaken(name); ++number) {
     name = base + "." + std::to_string(number);
   }
   return name;
@@ -95,24 +95,24 @@ std::unique_ptr<VostekData> ReadCollection(ArchiveReader& archive) {
   return data;
 }
 
-CollectionLoadResult LoadCollectionFile(const std::string& path) {
+CollectionLoadResult LoadCollectionWith(Files& files, const std::string& path) {
   CollectionLoadResult result;
   result.savePath = path;
   int failure = 0;
   bool damaged = false;
   try {
-    failure = ReadCollectionFile(path, &result.data);
+    failure = ReadCollectionFile(files, path, &result.data);
   } catch (const ArchiveError&) {
     damaged = true;
   }
-  if (const std::string target = failure == ENOENT ? DanglingLinkTarget(path) : std::string();
+  if (const std::string target = failure == ENOENT ? files.DanglingLinkTarget(path) : std::string();
       !target.empty()) {
     result.data = DefaultCollection();
     result.status = CollectionStatus::Dangling;
-    if (IsFolder(ContainingFolder(target))) {
+    if (files.IsFolder(ContainingFolder(target))) {
       result.message = FillText(texts::kCollectionLinkDangling, path, target);
     } else {
-      result.savePath = FreeUnsavedName(path);
+      result.savePath = FreeUnsavedName(files, path);
       result.message =
           FillText(texts::kCollectionLinkFolderMissing, {path, target, result.savePath});
     }
@@ -126,7 +126,7 @@ CollectionLoadResult LoadCollectionFile(const std::string& path) {
   if (failure != 0) {
     result.data = DefaultCollection();
     result.status = CollectionStatus::Unreadable;
-    result.savePath = FreeUnsavedName(path);
+    result.savePath = FreeUnsavedName(files, path);
     result.message =
         FillText(texts::kCollectionUnreadable, {path, std::strerror(failure), result.savePath});
     return result;
@@ -141,10 +141,10 @@ CollectionLoadResult LoadCollectionFile(const std::string& path) {
   }
   result.data = DefaultCollection();
   result.status = CollectionStatus::Damaged;
-  result.movedTo = MoveAside(path);
+  result.movedTo = MoveAside(files, path);
   if (result.movedTo.empty()) {
     const int moveFailure = errno;
-    result.savePath = FreeUnsavedName(path);
+    result.savePath = FreeUnsavedName(files, path);
     result.message = FillText(texts::kCollectionDamagedKept,
                               {path, std::strerror(moveFailure), result.savePath});
   } else {
@@ -153,6 +153,15 @@ CollectionLoadResult LoadCollectionFile(const std::string& path) {
   return result;
 }
 
+CollectionLoadResult LoadCollectionFile(const std::string& path) {
+  return LoadCollectionWith(SystemFiles(), path);
+}
+
+bool SaveCollectionFile(Files& files, const std::string& path, const VostekData& data,
+                        std::string* error) {
+  return files.WriteAtomically(path, WriteCollection(data), error);
+}
+
 bool SaveCollectionFile(const std::string& path, const VostekData& data, std::string* error) {
-  return WriteFileAtomically(path, WriteCollection(data), error);
+  return SaveCollectionFile(SystemFiles(), path, data, error);
 }

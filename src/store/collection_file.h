@@ -7,6 +7,7 @@
 #include "store/vostek_data.h"
 
 class ArchiveReader;
+class Files;
 
 // items.vkd: the whole collection, read at start and written back while it changes and
 // at exit.
@@ -35,13 +36,17 @@ struct CollectionLoadResult {
 // a damaged file is renamed to "<path>.broken" (".broken.1", ".broken.2", ... when
 // that exists); the caller shows `message` and carries on with the default collection.
 // A file saved aside is "<path>.unsaved" (".unsaved.1", ... when that exists).
+CollectionLoadResult LoadCollectionWith(Files& files, const std::string& path);
+// The same with the system's own files.
 CollectionLoadResult LoadCollectionFile(const std::string& path);
 
 // The first of "<path>.unsaved", "<path>.unsaved.1", ... that names nothing yet.
-std::string FreeUnsavedName(const std::string& path);
+std::string FreeUnsavedName(Files& files, const std::string& path);
 
 // Replaces the file at `path` whole, or leaves the old one as it was; `error` gets the
 // system's text on failure.
+bool SaveCollectionFile(Files& files, const std::string& path, const VostekData& data,
+                        std::string* error);
 bool SaveCollectionFile(const std::string& path, const VostekData& data, std::string* error);
 
 // The file's bytes for a collection, and back. Reading throws ArchiveError unless the

@@ -1,32 +1,28 @@
 #pragma once
 
-#include <QDeadlineTimer>
 #include <QObject>
 #include <QTimer>
 #include <functional>
 
-// Calls `save` a few seconds after the last change, and never later than
-// kLongestWaitMilliseconds after the oldest change not yet saved, however busy the user
-// is. Whenever the event loop is about to wait, `changed` says whether anything changed
-// since it was last asked; a change (re)starts one single-shot timer. A save that fails
-// (`save` returns false) is tried again after kRetryMilliseconds, or sooner on a change.
-// Nothing runs while nothing changes.
+#include "app/file_session.h"
+
+// The file session's timer in Qt: `aboutToWait` runs whenever the event loop is about
+// to wait, `timeout` when the single-shot timer that Start (re)starts runs out.
 class AutoSave : public QObject {
   Q_OBJECT
 
  public:
-  static constexpr int kDelayMilliseconds = 3000;
-  static constexpr int kLongestWaitMilliseconds = 10000;
-  static constexpr int kRetryMilliseconds = kLongestWaitMilliseconds;
+  static constexpr int kDelayMilliseconds = FileSession::kDelayMilliseconds;
+  static constexpr int kLongestWaitMilliseconds = FileSession::kLongestWaitMilliseconds;
+  static constexpr int kRetryMilliseconds = FileSession::kRetryMilliseconds;
 
-  AutoSave(std::function<bool()> changed, std::function<bool()> save, QObject* parent = nullptr);
+  AutoSave(std::function<void()> aboutToWait, std::function<void()> timeout,
+           QObject* parent = nullptr);
+
+  void Start(int milliseconds);
 
  private:
-  void OnAboutToWait();
-  void OnTimeout();
-
-  std::function<bool()> m_changed;
-  std::function<bool()> m_save;
+  std::function<void()> m_aboutToWait;
+  std::function<void()> m_timeout;
   QTimer m_timer;
-  QDeadlineTimer m_latest{QDeadlineTimer::Forever};  // forever while nothing waits
 };

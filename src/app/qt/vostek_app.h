@@ -1,18 +1,15 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <cstdint>
-#include <future>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "app/globals.h"
-#include "platform/linux/folder_lock.h"
+#include "app/file_session.h"
 #include "platform/linux/instance_lock.h"
-#include "store/collection_file.h"
 
 class AutoSave;
 class CMainFrame;
@@ -27,7 +24,8 @@ class QWidget;
 // writes the settings and the collection back. While the system runs, what changed is
 // also written a few seconds after the last change, so that a crash loses little; a
 // save that fails is told in a balloon and tried again, and the exit offers 再試行.
-class CvostekApp : public QObject {
+// The file session decides all of that; this gives it Qt's timer and the tray.
+class CvostekApp : public QObject, private FileSessionHost {
   Q_OBJECT
 
  public:
@@ -78,51 +76,27 @@ class CvostekApp : public QObject {
   void notified(const QString& title, const QString& text);
 
  private:
-  // What was last written, or read at start: a write is skipped while it is current.
-  struct Written {
-    std::uint64_t collectionGeneration = 0;
-    Settings settings;
-    bool operator==(const Written&) const = default;
-  };
-  enum class Reporting { Boxes, TimedBoxes, StandardErrorOnly };
   enum class Claim { Claimed, AnotherInstanceRuns, LockFailed, FolderInUse };
 
-  void TakeCollection(CollectionLoadResult loaded);  // into g_data, its message queued
-  void WriteFiles(Reporting reporting, bool atExit);
-  // What changed since the last write; a failure goes to stderr, and the first of a run
-  // of them to a balloon. False when something could not be saved.
-  bool SaveChanges();
-  // Writes both files (`all`) or what changed; returns a message for each failure.
-  std::vector<std::string> SaveFiles(bool all);
-  bool HoldFolder(std::vector<std::string>* failures);
-  void WatchFolder();
-  void Notify(const std::string& title, const std::string& text);
-  bool SaveSettingsFile(std::string* message);
-  bool SaveCollectionFile(std::string* message);
-  static void WriteFilesAtProcessExit();
-  std::string SettingsPath() const;
-  std::string CollectionPath() const;
+  // FileSessionHost
+  void StartTimer(int milliseconds) override;
+  std::int64_t Now() const override;
+  void Notify(const std::string& title, const std::string& text) override;
+  void WatchFolder() override;
 
-  std::string m_folder;
+  void ShowWhenTheLoopRuns(const std::string& message);
+  static void WriteFilesAtProcessExit();
+
   std::string m_lockPath;
   InstanceLock m_lock;
-  FolderLock m_folderLock;
+  FileSession m_session;
   std::optional<Claim> m_claim;  // none until ClaimFiles ran
   std::string m_lockError;       // the system's text when the lock could not be had
-  std::future<CollectionLoadResult> m_loading;
-  bool m_settingsSaveAllowed = true;  // false for a file left alone at start
-  std::string m_collectionSavePath;   // the collection file, or a new file beside it
-  bool m_savesAside = false;          // the collection file is not to be replaced
-  std::uint64_t m_loadedGeneration = 0;
-  Written m_written;
-  bool m_filesRead = false;  // this instance owns the files: it read them and writes them
   bool m_exitRequested = false;
-  bool m_mustWriteAll = false;  // the folder was made again: both files are gone
-  bool m_saveFailing = false;   // the last save failed, and the user was told
   QFileSystemWatcher* m_folderWatcher = nullptr;
   std::unique_ptr<InstanceRequestServer> m_requests;
   bool m_unattendedExit = false;
-  std::unique_ptr<VostekData> m_data;  // g_data points here while the system runs
   QPointer<CMainFrame> m_frame;
   AutoSave* m_autoSave = nullptr;
+  QElapsedTimer m_clock;
 };

@@ -5,46 +5,35 @@
 
 #include "app/globals.h"
 #include "app/message_box.h"
-#include "app/settings.h"
 #include "app/win32/about_dialog.h"
 #include "frame/win32/main_frame.h"
 #include "platform/windows/shell_allocator.h"
 #include "resources/texts.h"
-#include "store/atomic_file.h"
-#include "store/collection_file.h"
-#include "store/fill_text.h"
-#include "store/vostek_item.h"
+#include "store/files.h"
 #include "view/win32/vostek_view.h"
 
 namespace {
 
 constexpr wchar_t kMutexName[] = L"letsgosoundingourheels";
-constexpr char kCollectionFileName[] = "items.vkd";
+
+// The one application whose session a thread timer's callback serves.
+CvostekApp* g_timerApp = nullptr;
 
 }  // namespace
 
-CvostekApp::CvostekApp(std::string folder) : m_folder(std::move(folder)) {}
+CvostekApp::CvostekApp(std::string folder)
+    : m_session(SystemFiles(), *this, std::move(folder), '\\') {}
 
 CvostekApp::~CvostekApp() {
+  StopTimer();
   m_frame.reset();
-  if (g_data == m_data.get()) {
-    g_data = nullptr;
-  }
-  m_data.reset();
+  m_session.Close();  // the ID lists go back to the allocator that made them
   if (m_allocatorInstalled) {
     ReleaseShellAllocator();
   }
   if (m_oleStarted) {
     ::OleUninitialize();
   }
-}
-
-std::string CvostekApp::SettingsPath() const {
-  return m_folder + "\\" + kSettingsFileName;
-}
-
-std::string CvostekApp::CollectionPath() const {
-  return m_folder + "\\" + kCollectionFileName;
 }
 
 bool CvostekApp::InitInstance() {
@@ -70,36 +59,28 @@ bool CvostekApp::InitInstance() {
   }
   m_allocatorInstalled = true;
 
-  // Only the holder of the mutex writes here, so a temporary file beside ours is what a
-  // killed save left behind.
-  RemoveStaleTemporaries(SettingsPath());
-  RemoveStaleTemporaries(CollectionPath());
-  std::string settingsSetAside;
-  g_settings = ReadSettings(SettingsPath(), &settingsSetAside);
-  m_settingsRead = true;
-  m_settingsSaveAllowed = settingsSetAside.empty();
+  // The collection's ID lists come from the shell's allocator, so the read starts here;
+  // the window is made meanwhile.
+  if (!m_session.Claim()) {
+    return false;
+  }
+  const std::string settingsMessage = m_session.Open();
   g_curGroup = 0;
   g_viewMode = StartViewMode(g_settings);
 
-  CollectionLoadResult loaded = LoadCollectionFile(CollectionPath());
-  m_data = std::move(loaded.data);
-  g_data = m_data.get();
-  m_collectionSavePath = loaded.savePath;
-  m_savesAside = loaded.SavesAside(CollectionPath());
-  m_loadedGeneration = ContentGeneration();
-
-  m_frame = std::make_unique<CMainFrame>([](HWND owner) { RunAboutDialog(owner); },
-                                         [this] { OnAppExit(); });
+  std::string collectionMessage;
+  m_frame = std::make_unique<CMainFrame>(
+      [](HWND owner) { RunAboutDialog(owner); }, [this] { OnAppExit(); },
+      [this, &collectionMessage] { collectionMessage = m_session.TakeCollection(); });
   if (!m_frame->Create()) {
     return false;
   }
   ::ShowWindow(m_frame->Handle(), SW_HIDE);
-  if (!settingsSetAside.empty()) {
-    ShowMessageBox(FillText(texts::kSettingsSetAside, SettingsPath(), settingsSetAside),
-                   MessageButtons::Ok, MessageIcon::Warning);
-  }
-  if (!loaded.message.empty()) {
-    ShowMessageBox(loaded.message, MessageButtons::Ok, MessageIcon::Warning);
+  m_session.StartRunning();
+  for (const std::string& message : {settingsMessage, collectionMessage}) {
+    if (!message.empty()) {
+      ShowMessageBox(message, MessageButtons::Ok, MessageIcon::Warning);
+    }
   }
   return true;
 }
@@ -109,6 +90,7 @@ int CvostekApp::Run() {
   for (;;) {
     while (!::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
       m_frame->OnIdle();
+      m_session.OnAboutToWait();
       ::WaitMessage();
     }
     if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
@@ -123,7 +105,41 @@ int CvostekApp::Run() {
   return ExitInstance();
 }
 
+void CvostekApp::StartTimer(int milliseconds) {
+  StopTimer();
+  g_timerApp = this;
+  m_timer = ::SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), &CvostekApp::OnTimer);
+}
+
+void CvostekApp::StopTimer() {
+  if (m_timer != 0) {
+    ::KillTimer(nullptr, m_timer);
+    m_timer = 0;
+  }
+}
+
+void CALLBACK CvostekApp::OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+  CvostekApp* app = g_timerApp;
+  if (app == nullptr || timer != app->m_timer) {
+    ::KillTimer(nullptr, timer);  // one replaced while its message waited
+    return;
+  }
+  app->StopTimer();  // one shot
+  app->m_session.OnTimer();
+}
+
+std::int64_t CvostekApp::Now() const {
+  return static_cast<std::int64_t>(::GetTickCount64());
+}
+
+void CvostekApp::Notify(const std::string& title, const std::string& text) {
+  if (m_frame != nullptr && m_frame->View() != nullptr) {
+    m_frame->View()->ShowBalloon(title, text);
+  }
+}
+
 void CvostekApp::OnAppExit() {
+  StopTimer();  // the exit writes everything; its messages must not meet a save
   if (m_frame->Handle() != nullptr) {
     ::DestroyWindow(m_frame->Handle());
   }
@@ -132,36 +148,18 @@ void CvostekApp::OnAppExit() {
 }
 
 int CvostekApp::ExitInstance() {
+  StopTimer();
   if (!m_filesWritten) {
     WriteFiles();
   }
+  g_timerApp = nullptr;
   return 1;
 }
 
 void CvostekApp::WriteFiles() {
   m_filesWritten = true;
-  if (m_mutex == nullptr || !m_settingsRead) {
-    return;  // an instance that gave way, or one that never read the settings
+  if (m_mutex == nullptr) {
+    return;  // an instance that gave way
   }
-  std::string settingsError;
-  const bool settingsSaved =
-      !m_settingsSaveAllowed || WriteSettings(SettingsPath(), g_settings, &settingsError);
-  // A file beside an unreadable collection file is made only for a session that changed
-  // something.
-  const bool saveCollection =
-      m_data != nullptr && (!m_savesAside || ContentGeneration() != m_loadedGeneration);
-  std::string collectionError;
-  const bool collectionSaved =
-      !saveCollection || SaveCollectionFile(m_collectionSavePath, *m_data, &collectionError);
-  if (!settingsSaved) {
-    ShowMessageBox(FillText(texts::kSettingsSaveFailed, SettingsPath(), settingsError),
-                   MessageButtons::Ok, MessageIcon::Warning);
-  }
-  if (!collectionSaved) {
-    ShowMessageBox(FillText(texts::kCollectionSaveFailed, m_collectionSavePath, collectionError),
-                   MessageButtons::Ok, MessageIcon::Warning);
-  } else if (saveCollection && m_savesAside) {
-    ShowMessageBox(FillText(texts::kCollectionSavedAside, CollectionPath(), m_collectionSavePath),
-                   MessageButtons::Ok, MessageIcon::Warning);
-  }
+  m_session.WriteFiles(FileSession::Reporting::Boxes, /*atExit=*/true);
 }

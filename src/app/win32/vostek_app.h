@@ -6,18 +6,21 @@
 #include <memory>
 #include <string>
 
+#include "app/file_session.h"
+
 class CMainFrame;
-class VostekData;
 
 // Start-up and exit of the Windows program. Start-up: the common controls, the
-// single-instance mutex, OLE, the shell's allocator, the settings, the collection, and
-// the main window, created hidden; the program then waits in the tray. Exit, in the
-// instance that owns the mutex: the settings and the collection are written, each only
-// when it was read.
-class CvostekApp {
+// single-instance mutex, OLE, the shell's allocator, the settings, and the main window,
+// created hidden while the collection is read; the program then waits in the tray.
+// While it runs, what changed is written a few seconds after the last change, and a save
+// that fails is told in a balloon and tried again. Exit, in the instance that owns the
+// mutex: the settings and the collection are written, with 再試行 while that fails. The
+// file session decides all of that; this gives it a thread timer and the tray.
+class CvostekApp : private FileSessionHost {
  public:
   explicit CvostekApp(std::string folder);
-  ~CvostekApp();
+  ~CvostekApp() override;
   CvostekApp(const CvostekApp&) = delete;
   CvostekApp& operator=(const CvostekApp&) = delete;
 
@@ -28,22 +31,22 @@ class CvostekApp {
   CMainFrame* MainFrame() const { return m_frame.get(); }
 
  private:
-  std::string SettingsPath() const;
-  std::string CollectionPath() const;
+  // FileSessionHost
+  void StartTimer(int milliseconds) override;
+  std::int64_t Now() const override;
+  void Notify(const std::string& title, const std::string& text) override;
+
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD);
+  void StopTimer();
   // The exit command: the window and its view go, then the files are written.
   void OnAppExit();
   void WriteFiles();
 
-  std::string m_folder;
   HANDLE m_mutex = nullptr;
   bool m_oleStarted = false;
   bool m_allocatorInstalled = false;
-  bool m_settingsRead = false;
-  bool m_settingsSaveAllowed = true;
-  std::string m_collectionSavePath;  // the collection file, or a new file beside it
-  bool m_savesAside = false;
-  std::uint64_t m_loadedGeneration = 0;
   bool m_filesWritten = false;
-  std::unique_ptr<VostekData> m_data;
+  FileSession m_session;
+  UINT_PTR m_timer = 0;  // the session's thread timer, while one is due
   std::unique_ptr<CMainFrame> m_frame;
 };

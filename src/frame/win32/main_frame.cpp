@@ -48,8 +48,11 @@ bool IsForEditor(const MSG& message) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(std::function<void(HWND)> about, std::function<void()> exit)
-    : m_about(std::move(about)), m_exit(std::move(exit)) {}
+CMainFrame::CMainFrame(std::function<void(HWND)> about, std::function<void()> exit,
+                       std::function<void()> awaitCollection)
+    : m_about(std::move(about)),
+      m_exit(std::move(exit)),
+      m_awaitCollection(std::move(awaitCollection)) {}
 
 CMainFrame::~CMainFrame() {
   if (m_frame != nullptr) {
@@ -98,6 +101,9 @@ int CMainFrame::OnCreate() {
                            [this](int id) { return m_view->RunCommand(id); });
   SyncSettingsMenu();
   m_toolbar.Show(g_settings.showtool != 0);
+  if (m_awaitCollection) {
+    m_awaitCollection();
+  }
   m_view->OnInitialUpdate();
   return 0;
 }

@@ -15,8 +15,12 @@ class CvostekView;
 // and the tray menu all act through its command router.
 class CMainFrame {
  public:
-  // `about` shows the version dialog; `exit` ends the program.
-  CMainFrame(std::function<void(HWND)> about, std::function<void()> exit);
+  // `about` shows the version dialog; `exit` ends the program. `awaitCollection`, when
+  // given, returns once the collection is in g_data: it is called once everything that
+  // needs no collection is made, and until then nothing here reads the collection (it
+  // may be being read on another thread).
+  CMainFrame(std::function<void(HWND)> about, std::function<void()> exit,
+             std::function<void()> awaitCollection = {});
   ~CMainFrame();
   CMainFrame(const CMainFrame&) = delete;
   CMainFrame& operator=(const CMainFrame&) = delete;
@@ -47,6 +51,7 @@ class CMainFrame {
 
   std::function<void(HWND)> m_about;
   std::function<void()> m_exit;
+  std::function<void()> m_awaitCollection;
   HWND m_frame = nullptr;
   HACCEL m_accelerators = nullptr;
   Win32Toolbar m_toolbar;

@@ -6,9 +6,9 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "platform/linux/atomic_file.h"
 #include "platform/linux/xdg_folders.h"
 #include "resources/command_line_texts.h"
-#include "store/atomic_file.h"
 #include "store/fill_text.h"
 
 namespace {

@@ -118,6 +118,11 @@ void CvostekView::OnHotKeySettings() {
   m_hotKeyDialog = nullptr;
 }
 
+void CvostekView::ShowBalloon(const std::string& title, const std::string& text) {
+  m_balloonReportsHotKey = false;  // a click on this one has nothing to open
+  m_tray.ShowBalloon(title, text);
+}
+
 void CvostekView::OnInitialUpdate() {
   ListView_SetExtendedListViewStyleEx(m_list, 0, LVS_EX_FULLROWSELECT);
   LVCOLUMNW column{};

@@ -46,6 +46,9 @@ class CvostekView final : public ListControl, public ViewHost {
   void OnShow();
   // The hot-key dialog, from the settings menu or the balloon that reports a key not had.
   void OnHotKeySettings();
+  // Something the user should know while the program runs, in a balloon of the tray
+  // icon.
+  void ShowBalloon(const std::string& title, const std::string& text);
   // Installs the icon list or the empty one, as `showicon` says.
   void SyncImageList();
   // The frame's notifications from the control: the end of a label edit.

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "frame/win32/main_frame.h"
+#include "platform/windows/files/windows_files.h"
 #include "platform/windows/wide_text.h"
-#include "store/atomic_file.h"
 #include "view/win32/vostek_view.h"
 
 namespace {

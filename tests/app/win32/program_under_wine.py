@@ -132,6 +132,15 @@ def main():
         wait_for("the window hidden after the launch",
                  lambda: read_probe(probe)["visible"] == "0", 30)
 
+        # A few seconds after the change, while the program runs, items.vkd has it.
+        def launch_saved():
+            path = os.path.join(program, "items.vkd")
+            return os.path.exists(path) and any(
+                item[0].startswith("kaeru") and item[1] == 1
+                for item in decode_collection(area.read(path))[1])
+
+        wait_for("the launch written while the program runs", launch_saved, 30)
+
         session.key("alt+space")
         wait_for("the window shown by the hot-key",
                  lambda: read_probe(probe)["visible"] == "1", 10, lambda: str(read_probe(probe)))

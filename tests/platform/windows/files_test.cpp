@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/windows/files/windows_files.h"
 #include "platform/windows/wide_text.h"
-#include "store/atomic_file.h"
 #include "store/collection_file.h"
 #include "store/whole_file.h"
 #include "support/scoped_temp_dir.h"

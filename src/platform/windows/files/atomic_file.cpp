@@ -1,9 +1,7 @@
 // Saving a file on Windows: the bytes go to a new file beside the old one, are flushed
 // to disk, and the new file takes the old one's name in one step.
 
-#include "store/atomic_file.h"
-
-#include <windows.h>
+#include "platform/windows/files/windows_files.h"
 
 #include "platform/windows/system_error.h"
 #include "platform/windows/wide_text.h"
@@ -71,12 +69,6 @@ bool IsTemporaryName(std::wstring_view name, std::wstring_view base) {
 }
 
 }  // namespace
-
-// Links are rare on Windows and need privileges to make; the file at the path is the
-// one replaced.
-std::string FinalLinkTarget(const std::string& path) {
-  return path;
-}
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
   const std::wstring target = WideFromUtf8(path);

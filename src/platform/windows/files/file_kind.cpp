@@ -1,9 +1,6 @@
-// What sits at a path, on Windows. The collection file is not followed through links
-// here, so no link counts as dangling.
+// What sits at a path, on Windows.
 
-#include "store/file_kind.h"
-
-#include <windows.h>
+#include "platform/windows/files/windows_files.h"
 
 #include "platform/windows/wide_text.h"
 
@@ -26,8 +23,4 @@ bool NameIsTaken(const std::string& path) {
 bool IsFolder(const std::string& path) {
   const DWORD attributes = Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-std::string DanglingLinkTarget(const std::string&) {
-  return {};
 }

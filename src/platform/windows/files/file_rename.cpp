@@ -1,6 +1,4 @@
-#include "store/file_rename.h"
-
-#include <windows.h>
+#include "platform/windows/files/windows_files.h"
 
 #include "platform/windows/system_error.h"
 #include "platform/windows/wide_text.h"

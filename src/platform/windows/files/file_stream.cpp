@@ -1,9 +1,7 @@
 // Reading a file in pieces on Windows, with the same refusals as elsewhere: folders,
 // devices and pipes, and files beyond the size cap.
 
-#include "store/file_stream.h"
-
-#include <windows.h>
+#include "platform/windows/files/windows_files.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,21 +9,13 @@
 #include "platform/windows/system_error.h"
 #include "platform/windows/wide_text.h"
 
-namespace {
-
-HANDLE HandleOf(std::intptr_t file) {
-  return reinterpret_cast<HANDLE>(file);
-}
-
-}  // namespace
-
-FileStream::~FileStream() {
-  if (HandleOf(m_file) != INVALID_HANDLE_VALUE) {
-    ::CloseHandle(HandleOf(m_file));
+WindowsFileStream::~WindowsFileStream() {
+  if (m_file != INVALID_HANDLE_VALUE) {
+    ::CloseHandle(m_file);
   }
 }
 
-int FileStream::Open(const std::string& path, std::size_t maxBytes) {
+int WindowsFileStream::Open(const std::string& path, std::size_t maxBytes) {
   // Backup semantics let a folder open, so that it is told apart from a missing file.
   HANDLE file = ::CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -52,15 +42,15 @@ int FileStream::Open(const std::string& path, std::size_t maxBytes) {
     ::CloseHandle(file);
     return failure;
   }
-  m_file = reinterpret_cast<std::intptr_t>(file);
+  m_file = file;
   m_size = size;
   return 0;
 }
 
-int FileStream::Read(char* into, std::size_t size, std::size_t* got) {
+int WindowsFileStream::Read(char* into, std::size_t size, std::size_t* got) {
   DWORD read = 0;
   const auto asked = static_cast<DWORD>(std::min<std::size_t>(size, MAXDWORD));
-  if (!::ReadFile(HandleOf(m_file), into, asked, &read, nullptr)) {
+  if (!::ReadFile(m_file, into, asked, &read, nullptr)) {
     *got = 0;
     return ErrnoFromSystemError(::GetLastError());
   }

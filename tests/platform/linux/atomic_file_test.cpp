@@ -1,4 +1,4 @@
-#include "store/atomic_file.h"
+#include "platform/linux/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

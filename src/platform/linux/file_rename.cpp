@@ -1,4 +1,4 @@
-#include "store/file_rename.h"
+#include "platform/linux/file_rename.h"
 
 #include <sys/stat.h>
 

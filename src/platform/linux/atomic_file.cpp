@@ -1,4 +1,4 @@
-#include "store/atomic_file.h"
+#include "platform/linux/atomic_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>

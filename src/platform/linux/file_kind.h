@@ -2,8 +2,7 @@
 
 #include <string>
 
-// What sits at a path, as far as loading the collection needs to know; each system
-// supplies these.
+// What sits at a path, as far as loading the collection needs to know.
 
 // True when anything is at `path`, a link to nothing included.
 bool NameIsTaken(const std::string& path);

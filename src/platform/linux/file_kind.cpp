@@ -1,8 +1,8 @@
-#include "store/file_kind.h"
+#include "platform/linux/file_kind.h"
 
 #include <sys/stat.h>
 
-#include "store/atomic_file.h"
+#include "platform/linux/atomic_file.h"
 
 bool NameIsTaken(const std::string& path) {
   struct stat info {};

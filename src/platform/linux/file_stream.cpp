@@ -1,4 +1,4 @@
-#include "store/file_stream.h"
+#include "platform/linux/file_stream.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,8 +7,8 @@
 #include <cerrno>
 
 FileStream::~FileStream() {
-  if (m_file >= 0) {
-    ::close(static_cast<int>(m_file));
+  if (m_fd >= 0) {
+    ::close(m_fd);
   }
 }
 
@@ -32,14 +32,14 @@ int FileStream::Open(const std::string& path, std::size_t maxBytes) {
     ::close(fd);
     return failure;
   }
-  m_file = fd;
+  m_fd = fd;
   m_size = static_cast<std::uint64_t>(info.st_size);
   return 0;
 }
 
 int FileStream::Read(char* into, std::size_t size, std::size_t* got) {
   for (;;) {
-    const ssize_t read = ::read(static_cast<int>(m_file), into, size);
+    const ssize_t read = ::read(m_fd, into, size);
     if (read >= 0) {
       *got = static_cast<std::size_t>(read);
       return 0;
