@@ -7,8 +7,7 @@ file(GLOB VOSTEK_WIN32_SOURCES CONFIGURE_DEPENDS
   platform/windows/*.cpp app/win32/*.cpp frame/win32/*.cpp tray/win32/*.cpp view/win32/*.cpp)
 list(FILTER VOSTEK_WIN32_SOURCES EXCLUDE REGEX
   "/(platform/windows/(wide_text|system_error)|app/win32/main)\\.cpp$")
-add_library(vostek_win32 STATIC ${VOSTEK_WIN32_SOURCES}
-  frame/command_router.cpp view/desktop_item_shell.cpp)
+add_library(vostek_win32 STATIC ${VOSTEK_WIN32_SOURCES} frame/command_router.cpp)
 target_link_libraries(vostek_win32 PUBLIC vostek_core comctl32 shell32 shlwapi ole32 oleaut32 uuid)
 
 set(VOSTEK_WIN32_IMAGES ${CMAKE_BINARY_DIR}/images CACHE INTERNAL "The images of the resources")

@@ -143,7 +143,7 @@ bool CvostekApp::InitInstance() {
   static const bool s_registered = std::atexit(&CvostekApp::WriteFilesAtProcessExit) == 0;
   (void)s_registered;
 
-  m_frame = new CMainFrame([this] { TakeCollection(m_loading.get()); });
+  m_frame = new CMainFrame(m_shell, [this] { TakeCollection(m_loading.get()); });
   m_frame->hide();
 
   m_requests = std::make_unique<InstanceRequestServer>([this](const InstanceRequestLine& line) {

@@ -12,6 +12,7 @@
 #include "app/globals.h"
 #include "platform/linux/folder_lock.h"
 #include "platform/linux/instance_lock.h"
+#include "platform/linux/linux_shell.h"
 #include "store/collection_file.h"
 
 class AutoSave;
@@ -123,6 +124,7 @@ class CvostekApp : public QObject {
   std::unique_ptr<InstanceRequestServer> m_requests;
   bool m_unattendedExit = false;
   std::unique_ptr<VostekData> m_data;  // g_data points here while the system runs
+  LinuxShell m_shell;                  // what the list opens and takes in items through
   QPointer<CMainFrame> m_frame;
   AutoSave* m_autoSave = nullptr;
 };

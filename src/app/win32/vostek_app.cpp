@@ -88,8 +88,8 @@ bool CvostekApp::InitInstance() {
   m_savesAside = loaded.SavesAside(CollectionPath());
   m_loadedGeneration = ContentGeneration();
 
-  m_frame = std::make_unique<CMainFrame>([](HWND owner) { RunAboutDialog(owner); },
-                                         [this] { OnAppExit(); });
+  m_frame = std::make_unique<CMainFrame>(
+      m_shell, [](HWND owner) { RunAboutDialog(owner); }, [this] { OnAppExit(); });
   if (!m_frame->Create()) {
     return false;
   }

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/windows/windows_shell.h"
+
 class CMainFrame;
 class VostekData;
 
@@ -45,5 +47,6 @@ class CvostekApp {
   std::uint64_t m_loadedGeneration = 0;
   bool m_filesWritten = false;
   std::unique_ptr<VostekData> m_data;
+  WindowsShell m_shell;  // what the list opens and takes in items through
   std::unique_ptr<CMainFrame> m_frame;
 };

@@ -48,8 +48,9 @@ bool IsForEditor(const MSG& message) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(std::function<void(HWND)> about, std::function<void()> exit)
-    : m_about(std::move(about)), m_exit(std::move(exit)) {}
+CMainFrame::CMainFrame(DesktopShell& shell, std::function<void(HWND)> about,
+                       std::function<void()> exit)
+    : m_shell(shell), m_about(std::move(about)), m_exit(std::move(exit)) {}
 
 CMainFrame::~CMainFrame() {
   if (m_frame != nullptr) {
@@ -85,7 +86,7 @@ int CMainFrame::OnCreate() {
     return -1;
   }
   m_accelerators = BuildAccelerators();
-  m_view = std::make_unique<CvostekView>(m_frame, [this] { m_toolbarStale = true; });
+  m_view = std::make_unique<CvostekView>(m_frame, m_shell, [this] { m_toolbarStale = true; });
   if (!m_view->Create()) {
     return -1;
   }

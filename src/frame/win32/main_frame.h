@@ -9,14 +9,16 @@
 #include "frame/win32/win32_toolbar.h"
 
 class CvostekView;
+class DesktopShell;
 
 // The one top-level window: a pop-up with a caption and a sizing border but no buttons,
 // the menu bar, the toolbar and the list as its client. Menus, accelerators, the toolbar
 // and the tray menu all act through its command router.
 class CMainFrame {
  public:
-  // `about` shows the version dialog; `exit` ends the program.
-  CMainFrame(std::function<void(HWND)> about, std::function<void()> exit);
+  // `about` shows the version dialog; `exit` ends the program. The list opens and takes
+  // in items through `shell`, which outlives the frame.
+  CMainFrame(DesktopShell& shell, std::function<void(HWND)> about, std::function<void()> exit);
   ~CMainFrame();
   CMainFrame(const CMainFrame&) = delete;
   CMainFrame& operator=(const CMainFrame&) = delete;
@@ -45,6 +47,7 @@ class CMainFrame {
   void OnViewToolbar();
   void SyncSettingsMenu();
 
+  DesktopShell& m_shell;
   std::function<void(HWND)> m_about;
   std::function<void()> m_exit;
   HWND m_frame = nullptr;
