@@ -6,7 +6,7 @@
 file(GLOB VOSTEK_WIN32_SOURCES CONFIGURE_DEPENDS
   platform/windows/*.cpp app/win32/*.cpp frame/win32/*.cpp tray/win32/*.cpp view/win32/*.cpp)
 list(FILTER VOSTEK_WIN32_SOURCES EXCLUDE REGEX
-  "/(platform/windows/(wide_text|system_error)|app/win32/main)\\.cpp$")
+  "/(platform/windows/(wide_text|system_error|windows_id_list)|app/win32/main)\\.cpp$")
 add_library(vostek_win32 STATIC ${VOSTEK_WIN32_SOURCES} frame/command_router.cpp)
 target_link_libraries(vostek_win32 PUBLIC vostek_core comctl32 shell32 shlwapi ole32 oleaut32 uuid)
 

@@ -4,6 +4,7 @@
 
 #include "platform/windows/shell_items.h"
 #include "platform/windows/shell_launch.h"
+#include "platform/windows/windows_id_list.h"
 
 std::string WindowsShell::DisplayNameOf(const IdList* parent, const IdList* child) {
   return ::DisplayNameOf(parent, child);
@@ -36,5 +37,5 @@ DesktopShell::FolderOpening WindowsShell::OpenContainingFolder(const IdList* tar
 }
 
 bool WindowsShell::IsOwnIdList(const std::uint8_t* bytes, std::size_t size) const {
-  return IsWellFormedIdList(bytes, size);
+  return IsWindowsShellIdList(bytes, size);
 }
