@@ -9,7 +9,7 @@ list(REMOVE_ITEM VOSTEK_WIN32_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/app/win32/main
 list(TRANSFORM VOSTEK_SYSTEM_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
 list(REMOVE_ITEM VOSTEK_WIN32_SOURCES ${VOSTEK_SYSTEM_SOURCES})  # in the core already
 add_library(vostek_win32 STATIC ${VOSTEK_WIN32_SOURCES}
-  frame/command_router.cpp view/desktop_item_shell.cpp)
+  frame/command_router.cpp)
 target_link_libraries(vostek_win32 PUBLIC vostek_core comctl32 shell32 shlwapi ole32 oleaut32 uuid)
 
 set(VOSTEK_WIN32_IMAGES ${CMAKE_BINARY_DIR}/images CACHE INTERNAL "The images of the resources")

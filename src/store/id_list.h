@@ -44,10 +44,13 @@ IdList* ConcatIdLists(const IdList* parent, const IdList* child);
 // inside the block, and the terminator in the block's last two bytes.
 bool IsWellFormedIdList(const std::uint8_t* bytes, std::size_t size);
 
+// True when `size` bytes hold a well-formed list in the Linux encoding: every item a
+// known kind with bytes of that kind (a file name without slash or NUL, a URI).
+bool IsLinuxIdList(const std::uint8_t* bytes, std::size_t size);
+
 // True when `size` bytes hold a well-formed list in this system's encoding: on Linux,
-// every item a known kind with bytes of that kind (a file name without slash or NUL, a
-// URI); on Windows, the shell's. Lists from another system's build (or damaged ones)
-// are not, and are only kept as bytes.
+// the Linux one; on Windows, the shell's. Lists from another system's build (or damaged
+// ones) are not, and are only kept as bytes.
 bool IsNativeIdList(const std::uint8_t* bytes, std::size_t size);
 
 // A copy of `size` bytes in a block from g_malloc; null when out of memory.

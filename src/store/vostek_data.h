@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,7 +10,9 @@
 
 class ArchiveReader;
 class ArchiveWriter;
+class DesktopShell;
 class ImageList;
+enum ViewMode : std::uint8_t;
 
 // The whole collection: the group names (a group is its index) and every item of
 // every group, in the order they were added. Index errors throw InvalidArgException
@@ -38,10 +41,11 @@ class VostekData {
   void AddGroup(const std::string& name);
   void RemoveGroup(int index);  // never removes the only group; items untouched
 
-  // Creates an item from a dropped object (folder list + child relative to it), files
-  // it in the shown group, appends it and its icon; returns the icon index. Supplied
-  // by the platform layer with the other shell operations.
-  int AddItem(const IdList* parent, const IdList* child, ImageList& imageList);
+  // Creates an item from a dropped object (folder list + child relative to it) through
+  // `shell`, files it in the group the view shows (group 0 in the automatic views),
+  // appends it and its icon; returns the icon index.
+  int AddItem(DesktopShell& shell, const IdList* parent, const IdList* child, ViewMode viewMode,
+              std::int32_t shownGroup, ImageList& imageList);
 
   // The collection file's content: group names, then items.
   void Store(ArchiveWriter& archive) const;

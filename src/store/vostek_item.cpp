@@ -36,6 +36,13 @@ VostekItem::~VostekItem() {
   vostek::g_malloc->Free(m_pidl);
 }
 
+void VostekItem::SetTarget(IdListPtr target) {
+  vostek::g_malloc->Free(m_pidl);
+  m_pidl = target.release();
+  m_foreignIdList.reset();
+  BumpContentGeneration();
+}
+
 void VostekItem::Store(ArchiveWriter& archive) const {
   archive.WriteString(m_name);
   archive.WriteU32(m_count);

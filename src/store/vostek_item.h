@@ -6,9 +6,11 @@
 #include <string_view>
 
 #include "store/id_list.h"
+#include "store/image_list.h"
 
 class ArchiveReader;
 class ArchiveWriter;
+class DesktopShell;
 
 // Changes whenever an item's name is written and whenever items join or leave a
 // collection, or a collection is loaded, installed or destroyed: what is derived from
@@ -55,6 +57,9 @@ class VostekItem {
   std::int32_t GetIcon() const { return m_icon; }
   std::int32_t SetIcon(std::int32_t icon) { return m_icon = icon; }
   const IdList* GetPidl() const { return m_pidl; }
+  // Takes `target` as the item's ID list (null: none); bytes kept in another system's
+  // form go with the old list.
+  void SetTarget(IdListPtr target);
   // An ID list in another system's encoding, as the file held it; the item then has no
   // target here (GetPidl is null), and is written back with these bytes unchanged.
   std::string_view GetForeignIdList() const {
@@ -68,11 +73,15 @@ class VostekItem {
     BumpContentGeneration();
   }
 
-  // Shell operations, supplied by the platform layer.
-  void InitFromShell(const IdList* parent, const IdList* child, std::int32_t group,
-                     std::uint32_t order);
-  int Launch();      // 1 when opened, 0 on failure (already reported to the user)
-  int OpenFolder();  // 1 when the containing folder was opened, 0 otherwise
+  // Shell operations, through the desktop's `shell`. An ID list the shell does not take
+  // for its own is never handed to it: opening such an item says why it cannot be.
+  // Fills a new item for a dropped object: `child`, relative to the folder `parent`.
+  void InitFromShell(DesktopShell& shell, const IdList* parent, const IdList* child,
+                     std::int32_t group, std::uint32_t order);
+  int Launch(DesktopShell& shell);      // 1 when opened, 0 on failure (already reported)
+  int OpenFolder(DesktopShell& shell);  // 1 when the containing folder was opened, else 0
+  // The target's small icon; an empty source when there is none the shell can take.
+  IconSource SmallIcon(DesktopShell& shell) const;
 
   // The item's record in the collection file, after the class tag the collection writes.
   void Store(ArchiveWriter& archive) const;

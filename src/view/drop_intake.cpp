@@ -19,7 +19,8 @@ bool LauncherView::OnDrop(std::span<const DroppedObject> objects, ImageList& ima
   int row = m_list.GetItemCount();
   for (const DroppedObject& object : objects) {
     const int before = g_data->GetItemCount();
-    m_shell.AddItem(object.parent.get(), object.child.get(), imageList);
+    g_data->AddItem(m_shell, object.parent.get(), object.child.get(), g_viewMode, g_curGroup,
+                    imageList);
     if (g_data->GetItemCount() == before) {
       continue;  // nothing was appended, so there is no new item to show
     }

@@ -22,7 +22,7 @@ enum class OpenAction { LaunchUnlessShift, OpenFolder };
 
 // Opens every selected item in row order, then hides; with no selection nothing at all
 // happens and the window stays. The rows are taken before the first is opened.
-void OpenSelected(ListControl& list, ViewHost& host, ItemShell& shell, OpenAction action,
+void OpenSelected(ListControl& list, ViewHost& host, DesktopShell& shell, OpenAction action,
                   LauncherView& view) {
   const std::vector<int> rows = SelectedRows(list);
   if (rows.empty()) {
@@ -31,9 +31,9 @@ void OpenSelected(ListControl& list, ViewHost& host, ItemShell& shell, OpenActio
   for (const int row : rows) {
     if (VostekItem* item = list.GetItemData(row)) {
       if (action == OpenAction::OpenFolder || host.IsShiftDown()) {
-        shell.OpenFolder(*item);
+        item->OpenFolder(shell);
       } else {
-        shell.Launch(*item);
+        item->Launch(shell);
       }
     }
   }

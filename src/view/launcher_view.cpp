@@ -18,7 +18,7 @@ void Flip(std::int32_t& setting) {
 }  // namespace
 
 LauncherView::LauncherView(ListControl& list, ViewHost& host, MigemoDictionary& dictionary,
-                           ItemShell& shell)
+                           DesktopShell& shell)
     : m_list(list), m_host(host), m_dictionary(dictionary), m_shell(shell) {}
 
 bool LauncherView::OnChar(unsigned code, bool shift) {

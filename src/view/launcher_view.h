@@ -10,8 +10,8 @@
 
 #include "search/name_index.h"
 #include "store/id_list.h"
-#include "view/item_shell.h"
 
+class DesktopShell;
 class ImageList;
 class ListControl;
 class MigemoDictionary;
@@ -41,11 +41,12 @@ struct MoveToGroupMenu {
 
 // The toolkit-neutral launcher list: what is shown for g_viewMode, g_curGroup and the
 // search text, and everything the user does to items and groups. Works on g_data and
-// g_settings, the rows of `list` and the window around it through `host`.
+// g_settings, the rows of `list` and the window around it through `host`, and opens and
+// takes in items through the desktop's `shell`.
 class LauncherView {
  public:
   LauncherView(ListControl& list, ViewHost& host, MigemoDictionary& dictionary,
-               ItemShell& shell = DesktopItemShell());
+               DesktopShell& shell);
   LauncherView(const LauncherView&) = delete;
   LauncherView& operator=(const LauncherView&) = delete;
 
@@ -136,7 +137,7 @@ class LauncherView {
   ListControl& m_list;
   ViewHost& m_host;
   MigemoDictionary& m_dictionary;
-  ItemShell& m_shell;
+  DesktopShell& m_shell;
   std::string m_search;          // only A-Z, 0-9 and "-"
   bool m_wheelSwitched = false;  // the wheel switched the view while the middle button was held
   NameIndex m_nameIndex;

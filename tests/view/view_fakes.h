@@ -18,8 +18,8 @@
 #include "store/image_list.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
+#include "support/fake_desktop_shell.h"
 #include "support/test_globals.h"
-#include "view/item_shell.h"
 #include "view/launcher_view.h"
 #include "view/list_control.h"
 #include "view/view_host.h"
@@ -175,38 +175,8 @@ class FakeImageList : public ImageList {
   int AddIcon(const IconSource&) override { return added++; }
 };
 
-// Records what the view opens, and makes dropped objects into items as the collection
-// does: appended, filed in the shown group one above its largest order.
-class FakeItemShell : public ItemShell {
- public:
-  enum class Action { Launch, OpenFolder };
-  struct Call {
-    Action action;
-    const VostekItem* item;
-  };
-  std::vector<Call> calls;
-  int added = 0;
-
-  void Launch(VostekItem& item) override { calls.push_back({Action::Launch, &item}); }
-  void OpenFolder(VostekItem& item) override { calls.push_back({Action::OpenFolder, &item}); }
-  void AddItem(const IdList*, const IdList*, ImageList& imageList) override {
-    std::uint32_t order = 0;
-    bool any = false;
-    for (int i = 0; i < g_data->GetItemCount(); ++i) {
-      const VostekItem* item = g_data->GetItem(i);
-      if (item->GetGroup() == g_curGroup && (!any || item->GetOrder() >= order)) {
-        order = item->GetOrder() + 1;
-        any = true;
-      }
-    }
-    auto item = std::make_unique<VostekItem>();
-    item->SetName("dropped" + std::to_string(added++));
-    item->SetGroup(g_curGroup);
-    item->SetOrder(order);
-    item->SetIcon(imageList.AddIcon(IconSource{}));
-    g_data->AppendItem(std::move(item));
-  }
-};
+// The view tests' desktop: records what the view opens, by item.
+using FakeItemShell = FakeDesktopShell;
 
 class ViewTest : public ::testing::Test {
  protected:
@@ -223,6 +193,7 @@ class ViewTest : public ::testing::Test {
     const int icon = data.GetItemCount();
     VostekItem* item = AppendItem(data, name, group, order, launches, time);
     item->SetIcon(icon);
+    item->SetTarget(FakeTarget("item" + std::to_string(icon)));
     return item;
   }
 

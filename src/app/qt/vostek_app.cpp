@@ -101,7 +101,7 @@ bool CvostekApp::InitInstance() {
   static const bool s_registered = std::atexit(&CvostekApp::WriteFilesAtProcessExit) == 0;
   (void)s_registered;
 
-  m_frame = new CMainFrame([this] { ShowWhenTheLoopRuns(m_session.TakeCollection()); });
+  m_frame = new CMainFrame(m_shell, [this] { ShowWhenTheLoopRuns(m_session.TakeCollection()); });
   m_frame->hide();
 
   m_requests = std::make_unique<InstanceRequestServer>([this](const InstanceRequestLine& line) {

@@ -10,6 +10,7 @@
 
 #include "app/file_session.h"
 #include "platform/linux/instance_lock.h"
+#include "platform/linux/linux_shell.h"
 
 class AutoSave;
 class CMainFrame;
@@ -96,6 +97,7 @@ class CvostekApp : public QObject, private FileSessionHost {
   QFileSystemWatcher* m_folderWatcher = nullptr;
   std::unique_ptr<InstanceRequestServer> m_requests;
   bool m_unattendedExit = false;
+  LinuxShell m_shell;  // what the list opens and takes in items through
   QPointer<CMainFrame> m_frame;
   AutoSave* m_autoSave = nullptr;
   QElapsedTimer m_clock;

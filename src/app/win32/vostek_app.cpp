@@ -70,7 +70,7 @@ bool CvostekApp::InitInstance() {
 
   std::string collectionMessage;
   m_frame = std::make_unique<CMainFrame>(
-      [](HWND owner) { RunAboutDialog(owner); }, [this] { OnAppExit(); },
+      m_shell, [](HWND owner) { RunAboutDialog(owner); }, [this] { OnAppExit(); },
       [this, &collectionMessage] { collectionMessage = m_session.TakeCollection(); });
   if (!m_frame->Create()) {
     return false;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/file_session.h"
+#include "platform/windows/windows_shell.h"
 
 class CMainFrame;
 
@@ -48,5 +49,6 @@ class CvostekApp : private FileSessionHost {
   bool m_filesWritten = false;
   FileSession m_session;
   UINT_PTR m_timer = 0;  // the session's thread timer, while one is due
+  WindowsShell m_shell;  // what the list opens and takes in items through
   std::unique_ptr<CMainFrame> m_frame;
 };

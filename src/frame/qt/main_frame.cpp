@@ -17,6 +17,7 @@
 #include "frame/qt/icons.h"
 #include "frame/qt/menu_entries.h"
 #include "frame/qt/menu_entry_accessible.h"
+#include "platform/linux/linux_shell.h"
 #include "platform/linux/x11_pointer.h"
 #include "platform/linux/x11_window_decorations.h"
 #include "resources/accelerators.h"
@@ -94,7 +95,14 @@ bool IsUserResize(const QWidget* window) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(const std::function<void()>& awaitCollection, QWidget* parent)
+CMainFrame::CMainFrame() : CMainFrame(std::make_unique<LinuxShell>()) {}
+
+CMainFrame::CMainFrame(std::unique_ptr<DesktopShell> ownShell) : CMainFrame(*ownShell) {
+  m_ownShell = std::move(ownShell);
+}
+
+CMainFrame::CMainFrame(DesktopShell& shell, const std::function<void()>& awaitCollection,
+                       QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QString::fromUtf8(texts::kTemplateTitle));
   setWindowIcon(ApplicationIcon());
@@ -108,7 +116,7 @@ CMainFrame::CMainFrame(const std::function<void()>& awaitCollection, QWidget* pa
   }
 
   InstallMenuEntryAccessibility();
-  m_view = new CvostekView(this);
+  m_view = new CvostekView(shell, this);
   setCentralWidget(m_view);
   m_router.AddFrameCommand(ID_VIEW_TOOLBAR, [this] { OnViewToolbar(); });
   m_router.AddFrameCommand(ID_APP_ABOUT, [this] { CvostekApp::OnAppAbout(this); });

@@ -11,6 +11,7 @@
 #include "tray/window_placement.h"
 
 class CvostekView;
+class DesktopShell;
 class HotKeyDialog;
 class HotKeyKeeper;
 class QAction;
@@ -29,7 +30,11 @@ class CMainFrame : public QMainWindow {
   // `awaitCollection`, when given, returns once the collection is in g_data: it is
   // called after everything that needs no collection is made, and until then nothing
   // here reads the collection (it may be being read on another thread).
-  explicit CMainFrame(const std::function<void()>& awaitCollection = {}, QWidget* parent = nullptr);
+  // The list opens and takes in items through `shell`, which outlives the frame.
+  explicit CMainFrame(DesktopShell& shell, const std::function<void()>& awaitCollection = {},
+                      QWidget* parent = nullptr);
+  // A frame of its own over the Linux desktop's shell, which it keeps.
+  CMainFrame();
   ~CMainFrame() override;
 
   CvostekView* View() const { return m_view; }
@@ -79,7 +84,9 @@ class CMainFrame : public QMainWindow {
   void OnApplicationStateChanged(Qt::ApplicationState state);
   void StartHotKey();
   void OnHotKeyChanged();
+  explicit CMainFrame(std::unique_ptr<DesktopShell> ownShell);
 
+  std::unique_ptr<DesktopShell> m_ownShell;  // only for a frame of its own
   CommandRouter m_router;
   CvostekView* m_view = nullptr;
   QToolBar* m_wndToolBar = nullptr;

@@ -48,9 +48,10 @@ bool IsForEditor(const MSG& message) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(std::function<void(HWND)> about, std::function<void()> exit,
-                       std::function<void()> awaitCollection)
-    : m_about(std::move(about)),
+CMainFrame::CMainFrame(DesktopShell& shell, std::function<void(HWND)> about,
+                       std::function<void()> exit, std::function<void()> awaitCollection)
+    : m_shell(shell),
+      m_about(std::move(about)),
       m_exit(std::move(exit)),
       m_awaitCollection(std::move(awaitCollection)) {}
 
@@ -88,7 +89,7 @@ int CMainFrame::OnCreate() {
     return -1;
   }
   m_accelerators = BuildAccelerators();
-  m_view = std::make_unique<CvostekView>(m_frame, [this] { m_toolbarStale = true; });
+  m_view = std::make_unique<CvostekView>(m_frame, m_shell, [this] { m_toolbarStale = true; });
   if (!m_view->Create()) {
     return -1;
   }

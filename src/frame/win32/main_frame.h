@@ -9,17 +9,19 @@
 #include "frame/win32/win32_toolbar.h"
 
 class CvostekView;
+class DesktopShell;
 
 // The one top-level window: a pop-up with a caption and a sizing border but no buttons,
 // the menu bar, the toolbar and the list as its client. Menus, accelerators, the toolbar
 // and the tray menu all act through its command router.
 class CMainFrame {
  public:
-  // `about` shows the version dialog; `exit` ends the program. `awaitCollection`, when
-  // given, returns once the collection is in g_data: it is called once everything that
-  // needs no collection is made, and until then nothing here reads the collection (it
-  // may be being read on another thread).
-  CMainFrame(std::function<void(HWND)> about, std::function<void()> exit,
+  // `about` shows the version dialog; `exit` ends the program. The list opens and takes
+  // in items through `shell`, which outlives the frame. `awaitCollection`, when given,
+  // returns once the collection is in g_data: it is called once everything that needs no
+  // collection is made, and until then nothing here reads the collection (it may be being
+  // read on another thread).
+  CMainFrame(DesktopShell& shell, std::function<void(HWND)> about, std::function<void()> exit,
              std::function<void()> awaitCollection = {});
   ~CMainFrame();
   CMainFrame(const CMainFrame&) = delete;
@@ -49,6 +51,7 @@ class CMainFrame {
   void OnViewToolbar();
   void SyncSettingsMenu();
 
+  DesktopShell& m_shell;
   std::function<void(HWND)> m_about;
   std::function<void()> m_exit;
   std::function<void()> m_awaitCollection;

@@ -11,6 +11,7 @@
 
 #include "app/globals.h"
 #include "app/trace.h"
+#include "platform/linux/linux_shell.h"
 #include "resources/texts.h"
 #include "resources/virtual_keys.h"
 #include "search/migemo_dictionary.h"
@@ -61,15 +62,17 @@ int SearchClearingKey(const QKeyEvent& event) {
 
 }  // namespace
 
-CvostekView::CvostekView(QWidget* parent) : CvostekView(nullptr, parent) {}
+CvostekView::CvostekView(QWidget* parent) : CvostekView(std::make_unique<LinuxShell>(), parent) {}
 
-CvostekView::CvostekView(ItemShell& shell, QWidget* parent) : CvostekView(&shell, parent) {}
+CvostekView::CvostekView(std::unique_ptr<DesktopShell> ownShell, QWidget* parent)
+    : CvostekView(*ownShell, parent) {
+  m_ownShell = std::move(ownShell);
+}
 
-CvostekView::CvostekView(ItemShell* shell, QWidget* parent)
+CvostekView::CvostekView(DesktopShell& shell, QWidget* parent)
     : QListView(parent),
       m_dictionary(std::make_unique<MigemoDictionary>()),
-      m_logic(shell != nullptr ? std::make_unique<LauncherView>(*this, *this, *m_dictionary, *shell)
-                               : std::make_unique<LauncherView>(*this, *this, *m_dictionary)),
+      m_logic(std::make_unique<LauncherView>(*this, *this, *m_dictionary, shell)),
       m_rows(new ListRowsModel(m_imageList, this)),
       m_delegate(new RowDelegate(
           [this](int row, const std::string& text) { OnEndLabelEdit(row, text); }, this)) {

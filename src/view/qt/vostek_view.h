@@ -8,7 +8,7 @@
 #include "view/qt/qt_image_list.h"
 #include "view/view_host.h"
 
-class ItemShell;
+class DesktopShell;
 class LauncherView;
 class MigemoDictionary;
 class ListRowsModel;
@@ -22,9 +22,10 @@ class CvostekView : public QListView, public ListControl, public ViewHost {
   Q_OBJECT
 
  public:
+  // Opens and takes in items through `shell`, which outlives the view.
+  explicit CvostekView(DesktopShell& shell, QWidget* parent = nullptr);
+  // A list of its own over the Linux desktop's shell, which it keeps.
   explicit CvostekView(QWidget* parent = nullptr);
-  // With another desktop underneath (tests record launches instead of making them).
-  explicit CvostekView(ItemShell& shell, QWidget* parent = nullptr);
   ~CvostekView() override;
 
   // Icons of every item and the dictionary; once, before the first showing.
@@ -98,11 +99,12 @@ class CvostekView : public QListView, public ListControl, public ViewHost {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  CvostekView(ItemShell* shell, QWidget* parent);
+  CvostekView(std::unique_ptr<DesktopShell> ownShell, QWidget* parent);
   void OnEndLabelEdit(int row, const std::string& text);
   // The model index of a row the list holds; invalid for any other row.
   QModelIndex RowIndex(int row) const;
 
+  std::unique_ptr<DesktopShell> m_ownShell;  // only for a list of its own
   std::unique_ptr<MigemoDictionary> m_dictionary;
   QtImageList m_imageList;
   std::unique_ptr<LauncherView> m_logic;

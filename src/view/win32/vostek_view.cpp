@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "platform/windows/shell_items.h"
 #include "platform/windows/wide_text.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
@@ -37,10 +36,11 @@ std::string_view ShowEntryTableText() {
 
 }  // namespace
 
-CvostekView::CvostekView(HWND frame, std::function<void()> commandsChanged)
+CvostekView::CvostekView(HWND frame, DesktopShell& shell, std::function<void()> commandsChanged)
     : m_frame(frame),
+      m_shell(shell),
       m_commandsChanged(std::move(commandsChanged)),
-      m_logic(std::make_unique<LauncherView>(*this, *this, m_dictionary)) {}
+      m_logic(std::make_unique<LauncherView>(*this, *this, m_dictionary, shell)) {}
 
 CvostekView::~CvostekView() {
   if (m_list != nullptr) {
@@ -140,9 +140,7 @@ void CvostekView::OnInitialUpdate() {
   SyncImageList();
   for (int i = 0; i < items; ++i) {
     VostekItem* item = g_data->GetItem(i);
-    IconSource icon;
-    icon.nativeIcon = SmallIconOf(item->GetPidl());
-    item->SetIcon(m_imageList->AddIcon(icon));
+    item->SetIcon(m_imageList->AddIcon(item->SmallIcon(m_shell)));
   }
   // Relative to the program's folder, the current one: the library opens files by
   // narrow names, which need not hold the folder's own name.

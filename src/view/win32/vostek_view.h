@@ -20,6 +20,8 @@
 #include "view/view_host.h"
 #include "view/win32/win32_image_list.h"
 
+class DesktopShell;
+
 class DropTarget;
 
 // The list window: a report-style list view with one column, no header, multiple
@@ -29,7 +31,8 @@ class DropTarget;
 class CvostekView final : public ListControl, public ViewHost {
  public:
   // `commandsChanged` runs after anything that may change what the command rules read.
-  CvostekView(HWND frame, std::function<void()> commandsChanged);
+  // Items are opened, taken in and given icons through `shell`, which outlives the view.
+  CvostekView(HWND frame, DesktopShell& shell, std::function<void()> commandsChanged);
   ~CvostekView() override;
   CvostekView(const CvostekView&) = delete;
   CvostekView& operator=(const CvostekView&) = delete;
@@ -90,6 +93,7 @@ class CvostekView final : public ListControl, public ViewHost {
   void ShowItemMenu(POINT screenPoint);
 
   HWND m_frame;
+  DesktopShell& m_shell;
   HWND m_list = nullptr;
   std::function<void()> m_commandsChanged;
   MigemoDictionary m_dictionary;

@@ -104,7 +104,8 @@ TEST(ShellItem, NamesThatCannotBeHadOrAreNotUtf8) {
 
   VostekItem orphan;
   const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, "x");
-  orphan.InitFromShell(nullptr, child.get(), 0, 0);
+  LinuxShell shell;
+  orphan.InitFromShell(shell, nullptr, child.get(), 0, 0);
   EXPECT_EQ(orphan.GetName(), "???");
   EXPECT_EQ(orphan.GetPidl(), nullptr);
 
@@ -144,7 +145,7 @@ class ShellAddItem : public testing::Test {
     WriteTestFile(m_folder.File(name), "text");
     const IdListPtr parent = IdListFromPath(m_folder.Path());
     const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, name);
-    return m_data.AddItem(parent.get(), child.get(), m_icons);
+    return m_data.AddItem(m_shell, parent.get(), child.get(), g_viewMode, g_curGroup, m_icons);
   }
   VostekItem& Last() { return *m_data.GetItem(m_data.GetItemCount() - 1); }
   void Place(int index, std::int32_t group, std::uint32_t order) {
@@ -154,6 +155,7 @@ class ShellAddItem : public testing::Test {
 
   TestGlobals m_globals;
   VostekData& m_data = m_globals.data;
+  LinuxShell m_shell;
   ScopedTempDir m_folder;
   RecordingImageList m_icons;
 };

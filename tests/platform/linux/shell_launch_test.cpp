@@ -70,7 +70,7 @@ class ShellLaunch : public testing::Test {
   // Launches and checks the use was counted and stamped.
   void ExpectLaunched(VostekItem& item) {
     const std::int64_t before = std::time(nullptr);
-    ASSERT_EQ(item.Launch(), 1);
+    ASSERT_EQ(item.Launch(m_shell), 1);
     EXPECT_EQ(item.GetCount(), 1u);
     EXPECT_GE(item.GetLastTime(), before);
     EXPECT_LE(item.GetLastTime(), static_cast<std::int64_t>(std::time(nullptr)));
@@ -79,7 +79,7 @@ class ShellLaunch : public testing::Test {
   // Launch must fail with exactly one warning, and leave the item unchanged.
   std::string ExpectLaunchFails(VostekItem& item) {
     MessageRecorder messages;
-    EXPECT_EQ(item.Launch(), 0);
+    EXPECT_EQ(item.Launch(m_shell), 0);
     EXPECT_EQ(item.GetCount(), 0u);
     EXPECT_EQ(item.GetLastTime(), 0);
     if (messages.shown.size() != 1) {
@@ -91,6 +91,7 @@ class ShellLaunch : public testing::Test {
     return messages.shown[0].text;
   }
 
+  LinuxShell m_shell;
   ScopedTempDir m_temp;
   std::string m_folder;
   std::string m_marker;
@@ -262,7 +263,7 @@ TEST_F(ShellLaunch, OpenFolderOpensTheContainingFolder) {
   VostekItem item;
   InitFromDrop(item, In("docs/report.txt"));
   const std::int64_t before = std::time(nullptr);
-  ASSERT_EQ(item.OpenFolder(), 1);
+  ASSERT_EQ(item.OpenFolder(m_shell), 1);
   EXPECT_EQ(item.GetCount(), 1u);
   EXPECT_GE(item.GetLastTime(), before);
   EXPECT_EQ(NextRun().args, std::vector<std::string>{In("docs")});
@@ -270,16 +271,16 @@ TEST_F(ShellLaunch, OpenFolderOpensTheContainingFolder) {
   VostekItem web;
   InitFromUri(web, "vostek-test:x");
   MessageRecorder messages;
-  EXPECT_EQ(web.OpenFolder(), 0) << "no file-system path: nothing to open, silently";
+  EXPECT_EQ(web.OpenFolder(m_shell), 0) << "no file-system path: nothing to open, silently";
   VostekItem broken;
   WriteTestFile(In("broken.desktop"), "garbage");
   InitFromDrop(broken, In("broken.desktop"));
-  EXPECT_EQ(broken.OpenFolder(), 0);
+  EXPECT_EQ(broken.OpenFolder(m_shell), 0);
   EXPECT_TRUE(messages.shown.empty());
 
   VostekItem gone;
   InitFromDrop(gone, In("gone/report.txt"));
-  EXPECT_EQ(gone.OpenFolder(), 0);
+  EXPECT_EQ(gone.OpenFolder(m_shell), 0);
   EXPECT_EQ(gone.GetCount(), 0u);
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{g_strerror(ENOENT)});
 }

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/linux/linux_shell.h"
 #include "platform/linux/shell_id_list.h"
 #include "store/vostek_item.h"
 #include "support/scoped_temp_dir.h"
@@ -132,14 +133,16 @@ inline void InitFromDrop(VostekItem& item, const std::string& path, std::int32_t
   const std::size_t slash = path.rfind('/');
   const IdListPtr parent = IdListFromPath(path.substr(0, slash));
   const IdListPtr child = MakeSingleItemIdList(IdItemKind::FileName, path.substr(slash + 1));
-  item.InitFromShell(parent.get(), child.get(), group, order);
+  LinuxShell shell;
+  item.InitFromShell(shell, parent.get(), child.get(), group, order);
 }
 
 // Fills `item` the way a drop of a URI does.
 inline void InitFromUri(VostekItem& item, const std::string& uri) {
   const IdListPtr root = IdListFromPath("/");
   const IdListPtr child = IdListFromUri(uri);
-  item.InitFromShell(root.get(), child.get(), 0, 0);
+  LinuxShell shell;
+  item.InitFromShell(shell, root.get(), child.get(), 0, 0);
 }
 
 }  // namespace shell_test

@@ -12,36 +12,29 @@
 #include "platform/linux/shell_id_list.h"
 #include "store/image_list.h"
 #include "store/vostek_data.h"
+#include "support/fake_desktop_shell.h"
 #include "support/test_globals.h"
-#include "view/item_shell.h"
 #include "view/launcher_view.h"
 #include "view/qt/vostek_view.h"
 
-// Records what the list asks of the desktop; a dropped object becomes an item named after
-// its full path (or URI), filed as the desktop would file it.
-class RecordingShell : public ItemShell {
+// Records what the list opens, by item name; a dropped object becomes an item named
+// after its full path (or URI).
+class RecordingShell : public FakeDesktopShell {
  public:
-  void Launch(VostekItem& item) override { launched.push_back(item.GetName()); }
-  void OpenFolder(VostekItem& item) override { opened.push_back(item.GetName()); }
-  void AddItem(const IdList* parent, const IdList* child, ImageList& imageList) override {
+  std::string DisplayNameOf(const IdList* parent, const IdList* child) override {
     IdListPtr whole(ConcatIdLists(parent, child));
-    std::string name = PathFromIdList(whole.get());
-    if (name.empty()) {
-      name = UriFromIdList(whole.get());
-    }
-    std::uint32_t order = 0;
-    for (int i = 0; i < g_data->GetItemCount(); ++i) {
-      const VostekItem* item = g_data->GetItem(i);
-      if (item->GetGroup() == g_curGroup && item->GetOrder() + 1 > order) {
-        order = item->GetOrder() + 1;
-      }
-    }
-    auto item = std::make_unique<VostekItem>();
-    item->SetName(name);
-    item->SetGroup(g_curGroup);
-    item->SetOrder(order);
-    item->SetIcon(imageList.AddIcon(IconSource{}));
-    g_data->AppendItem(std::move(item));
+    const std::string path = PathFromIdList(whole.get());
+    return path.empty() ? UriFromIdList(whole.get()) : path;
+  }
+  bool Open(const IdList* target, std::string* error) override {
+    FakeDesktopShell::Open(target, error);
+    launched.push_back(calls.back().item != nullptr ? calls.back().item->GetName() : "");
+    return true;
+  }
+  FolderOpening OpenContainingFolder(const IdList* target, std::string* error) override {
+    FakeDesktopShell::OpenContainingFolder(target, error);
+    opened.push_back(calls.back().item != nullptr ? calls.back().item->GetName() : "");
+    return FolderOpening::Opened;
   }
 
   std::vector<std::string> launched;
@@ -59,7 +52,9 @@ class ViewTest : public testing::Test {
   void TearDown() override { view.reset(); }
 
   VostekItem* AddItem(const std::string& name, int group, std::uint32_t order, int launches = 0) {
-    return AppendItem(data, name, group, order, launches);
+    VostekItem* item = AppendItem(data, name, group, order, launches);
+    item->SetTarget(FakeTarget("item" + std::to_string(data.GetItemCount())));
+    return item;
   }
 
   void ShowView() {
