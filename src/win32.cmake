@@ -3,13 +3,26 @@
 #   vostek_win32   everything but the entry point, so that the test build reuses it
 #   vostek.exe     the program; vostek-<version>-windows.zip the portable folder
 
-file(GLOB VOSTEK_WIN32_SOURCES CONFIGURE_DEPENDS
-  platform/windows/*.cpp app/win32/*.cpp frame/win32/*.cpp tray/win32/*.cpp view/win32/*.cpp)
-list(REMOVE_ITEM VOSTEK_WIN32_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/app/win32/main.cpp)
-list(TRANSFORM VOSTEK_SYSTEM_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
-list(REMOVE_ITEM VOSTEK_WIN32_SOURCES ${VOSTEK_SYSTEM_SOURCES})  # in the core already
-add_library(vostek_win32 STATIC ${VOSTEK_WIN32_SOURCES}
-  frame/command_router.cpp)
+add_library(vostek_win32 STATIC
+  app/win32/about_dialog.cpp
+  app/win32/vostek_app.cpp
+  app/win32/win32_message_box.cpp
+  frame/win32/main_frame.cpp
+  frame/win32/win32_menus.cpp
+  frame/win32/win32_toolbar.cpp
+  platform/windows/shell_allocator.cpp
+  platform/windows/shell_items.cpp
+  platform/windows/shell_launch.cpp
+  platform/windows/windows_shell.cpp
+  tray/win32/hot_key.cpp
+  tray/win32/hot_key_dialog.cpp
+  tray/win32/show_at_cursor.cpp
+  tray/win32/tray_icon.cpp
+  view/win32/drop_target.cpp
+  view/win32/item_popup_menu.cpp
+  view/win32/text_dialog.cpp
+  view/win32/vostek_view.cpp
+  view/win32/win32_image_list.cpp)
 target_link_libraries(vostek_win32 PUBLIC vostek_core comctl32 shell32 shlwapi ole32 oleaut32 uuid)
 
 set(VOSTEK_WIN32_IMAGES ${CMAKE_BINARY_DIR}/images CACHE INTERNAL "The images of the resources")

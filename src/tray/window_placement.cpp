@@ -19,10 +19,10 @@ int CentreOnAxis(int areaStart, int areaLength, int length) {
   return areaStart + std::max(0, (areaLength - length) / 2);
 }
 
-const ScreenArea* ScreenHolding(std::optional<QPoint> point,
+const ScreenArea* ScreenHolding(std::optional<ScreenPoint> point,
                                 const std::vector<ScreenArea>& screens) {
   for (const ScreenArea& screen : screens) {
-    if (point && screen.geometry.contains(*point)) {
+    if (point && screen.geometry.Contains(*point)) {
       return &screen;
     }
   }
@@ -31,18 +31,24 @@ const ScreenArea* ScreenHolding(std::optional<QPoint> point,
 
 }  // namespace
 
-QPoint PlaceAtCursor(QPoint cursor, QSize size, QRect workArea) {
-  // QRect's right() is the last pixel inside; the edge lies one past it.
-  return {PlaceOnAxis(cursor.x(), size.width(), workArea.x() + workArea.width()),
-          PlaceOnAxis(cursor.y(), size.height(), workArea.y() + workArea.height())};
+ScreenPoint PlaceAtCursor(ScreenPoint cursor, ScreenSize size, ScreenRect workArea) {
+  return {PlaceOnAxis(cursor.x, size.width, workArea.x + workArea.width),
+          PlaceOnAxis(cursor.y, size.height, workArea.y + workArea.height)};
 }
 
-QSize FitInWorkArea(QSize size, QRect workArea) {
-  return size.boundedTo(workArea.size());
+ScreenSize FitInWorkArea(ScreenSize size, ScreenRect workArea) {
+  return {std::min(size.width, workArea.width), std::min(size.height, workArea.height)};
 }
 
-QPoint PlaceForShowing(const ShowingPlace& place, QSize size,
-                       const std::vector<ScreenArea>& screens) {
+ScreenSize SavedOuterSize(const Settings& settings, ScreenRect workArea) {
+  const Settings defaults;
+  return FitInWorkArea({settings.width > 0 ? settings.width : defaults.width,
+                        settings.height > 0 ? settings.height : defaults.height},
+                       workArea);
+}
+
+ScreenPoint PlaceForShowing(const ShowingPlace& place, ScreenSize size,
+                            const std::vector<ScreenArea>& screens) {
   if (place.cursorIsCurrent) {
     return PlaceAtCursor(place.cursor, size, screens.front().workArea);
   }
@@ -50,7 +56,7 @@ QPoint PlaceForShowing(const ShowingPlace& place, QSize size,
   if (screen == nullptr) {
     screen = ScreenHolding(place.cursor, screens);
   }
-  const QRect area = (screen != nullptr ? *screen : screens.front()).workArea;
-  return {CentreOnAxis(area.x(), area.width(), size.width()),
-          CentreOnAxis(area.y(), area.height(), size.height())};
+  const ScreenRect area = (screen != nullptr ? *screen : screens.front()).workArea;
+  return {CentreOnAxis(area.x, area.width, size.width),
+          CentreOnAxis(area.y, area.height, size.height)};
 }

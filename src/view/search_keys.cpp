@@ -1,6 +1,7 @@
 #include "view/search_keys.h"
 
 #include "resources/accelerators.h"
+#include "resources/virtual_keys.h"
 
 namespace {
 
@@ -28,4 +29,15 @@ char SearchCharacter(unsigned code, bool shift) {
     return 0;
   }
   return capital;
+}
+
+bool ClearsSearch(int virtualKey, int modFlags) {
+  if ((modFlags & (vk::kModAlt | vk::kModWin)) != 0) {
+    return false;
+  }
+  if (virtualKey == vk::kBack) {
+    return true;
+  }
+  return virtualKey == vk::kDelete && (modFlags & vk::kModShift) != 0 &&
+         (modFlags & vk::kModControl) == 0;
 }

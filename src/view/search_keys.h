@@ -7,3 +7,9 @@
 // Shift is search text too, unless Shift with that letter's key is one of the frame's
 // accelerators: that key belongs to its command.
 char SearchCharacter(unsigned code, bool shift);
+
+// Whether a key pressed in the list clears the search text: Backspace (alone, with Shift
+// or with Ctrl) and Shift+Delete. Delete alone and Ctrl+Delete belong to the frame's
+// commands, whether enabled or not; with Alt or the logo key held a key is never the
+// search's. `modFlags` are MOD_ flags, as the hot-key's.
+bool ClearsSearch(int virtualKey, int modFlags);

@@ -2,50 +2,55 @@
 
 #include <gtest/gtest.h>
 
-#include "tray/qt/tray_activation.h"
+#include <ostream>
+
+// What a failed expectation prints.
+std::ostream& operator<<(std::ostream& out, const ScreenPoint& point) {
+  return out << "(" << point.x << ", " << point.y << ")";
+}
 
 namespace {
 
-const QRect kWorkArea(0, 0, 1024, 738);  // a 1024x768 screen with a taskbar at the bottom
-const QSize kWindow(200, 220);
+constexpr ScreenRect kWorkArea{0, 0, 1024, 738};  // a 1024x768 screen with a taskbar at the bottom
+constexpr ScreenSize kWindow{200, 220};
 
 TEST(PlaceAtCursor, CentresTheWindowOnTheCursor) {
-  EXPECT_EQ(PlaceAtCursor({500, 400}, kWindow, kWorkArea), QPoint(400, 290));
+  EXPECT_EQ(PlaceAtCursor({500, 400}, kWindow, kWorkArea), ScreenPoint(400, 290));
   // Halves are truncated: a 201 x 221 window starts 100 and 110 before the cursor.
-  EXPECT_EQ(PlaceAtCursor({500, 400}, {201, 221}, kWorkArea), QPoint(400, 290));
+  EXPECT_EQ(PlaceAtCursor({500, 400}, {201, 221}, kWorkArea), ScreenPoint(400, 290));
 }
 
 TEST(PlaceAtCursor, KeepsTheWindowInsideTheRightAndBottomEdges) {
-  EXPECT_EQ(PlaceAtCursor({1020, 400}, kWindow, kWorkArea), QPoint(824, 290));
-  EXPECT_EQ(PlaceAtCursor({500, 735}, kWindow, kWorkArea), QPoint(400, 518));
-  EXPECT_EQ(PlaceAtCursor({1023, 767}, kWindow, kWorkArea), QPoint(824, 518));
+  EXPECT_EQ(PlaceAtCursor({1020, 400}, kWindow, kWorkArea), ScreenPoint(824, 290));
+  EXPECT_EQ(PlaceAtCursor({500, 735}, kWindow, kWorkArea), ScreenPoint(400, 518));
+  EXPECT_EQ(PlaceAtCursor({1023, 767}, kWindow, kWorkArea), ScreenPoint(824, 518));
   // Exactly touching the edge is inside.
-  EXPECT_EQ(PlaceAtCursor({924, 628}, kWindow, kWorkArea), QPoint(824, 518));
+  EXPECT_EQ(PlaceAtCursor({924, 628}, kWindow, kWorkArea), ScreenPoint(824, 518));
 }
 
 TEST(PlaceAtCursor, TheLowerBoundIsTheScreenOriginNotTheWorkArea) {
-  EXPECT_EQ(PlaceAtCursor({10, 10}, kWindow, kWorkArea), QPoint(0, 0));
+  EXPECT_EQ(PlaceAtCursor({10, 10}, kWindow, kWorkArea), ScreenPoint(0, 0));
   // A taskbar along the top (work area from y 30): the window still goes to y 0.
-  const QRect topTaskbar(0, 30, 1024, 738);
-  EXPECT_EQ(PlaceAtCursor({10, 40}, kWindow, topTaskbar), QPoint(0, 0));
+  constexpr ScreenRect topTaskbar{0, 30, 1024, 738};
+  EXPECT_EQ(PlaceAtCursor({10, 40}, kWindow, topTaskbar), ScreenPoint(0, 0));
   // The right edge of an offset work area is its left plus its width.
-  const QRect leftTaskbar(60, 0, 964, 768);
-  EXPECT_EQ(PlaceAtCursor({1020, 400}, kWindow, leftTaskbar), QPoint(824, 290));
+  constexpr ScreenRect leftTaskbar{60, 0, 964, 768};
+  EXPECT_EQ(PlaceAtCursor({1020, 400}, kWindow, leftTaskbar), ScreenPoint(824, 290));
 }
 
 TEST(PlaceAtCursor, ACursorOnADisplayLeftOfOrAboveThePrimaryGoesToZero) {
-  EXPECT_EQ(PlaceAtCursor({-800, -300}, kWindow, kWorkArea), QPoint(0, 0));
-  EXPECT_EQ(PlaceAtCursor({-800, 400}, kWindow, kWorkArea), QPoint(0, 290));
+  EXPECT_EQ(PlaceAtCursor({-800, -300}, kWindow, kWorkArea), ScreenPoint(0, 0));
+  EXPECT_EQ(PlaceAtCursor({-800, 400}, kWindow, kWorkArea), ScreenPoint(0, 290));
 }
 
 TEST(PlaceAtCursor, AWindowWiderThanTheWorkAreaIsNotComparedWithZeroAgain) {
-  const QSize wide(1200, 220);
+  constexpr ScreenSize wide{1200, 220};
   // At least half the width from the left edge: pulled back to right edge - width.
-  EXPECT_EQ(PlaceAtCursor({700, 400}, wide, kWorkArea), QPoint(-176, 290));
+  EXPECT_EQ(PlaceAtCursor({700, 400}, wide, kWorkArea), ScreenPoint(-176, 290));
   // Nearer the left edge the lower bound wins first.
-  EXPECT_EQ(PlaceAtCursor({500, 400}, wide, kWorkArea), QPoint(0, 290));
-  const QSize tall(200, 900);
-  EXPECT_EQ(PlaceAtCursor({500, 600}, tall, kWorkArea), QPoint(400, -162));
+  EXPECT_EQ(PlaceAtCursor({500, 400}, wide, kWorkArea), ScreenPoint(0, 290));
+  constexpr ScreenSize tall{200, 900};
+  EXPECT_EQ(PlaceAtCursor({500, 600}, tall, kWorkArea), ScreenPoint(400, -162));
 }
 
 // Two screens side by side: the primary with a panel at the bottom, and a smaller one
@@ -58,12 +63,12 @@ TEST(PlaceForShowing, AtTheCursorOnlyWhereItIsCurrentElseCentredOnTheScreenInUse
   struct Case {
     const char* what;
     ShowingPlace place;
-    QSize size;
-    QPoint expected;
+    ScreenSize size;
+    ScreenPoint expected;
   };
   const Case cases[] = {
       {"a current cursor: at the cursor, on the primary's work area",
-       {true, {500, 400}, QPoint(1400, 300)},
+       {true, {500, 400}, ScreenPoint{1400, 300}},
        kWindow,
        {400, 290}},
       {"a current cursor on the other screen still keeps to the primary's edges",
@@ -71,7 +76,7 @@ TEST(PlaceForShowing, AtTheCursorOnlyWhereItIsCurrentElseCentredOnTheScreenInUse
        kWindow,
        {824, 190}},
       {"a stale cursor: centred on the screen that holds the focused window",
-       {false, {500, 400}, QPoint(1400, 300)},
+       {false, {500, 400}, ScreenPoint{1400, 300}},
        kWindow,
        {1324, 205}},
       {"no focused window: the screen of the cursor's last known position",
@@ -79,7 +84,7 @@ TEST(PlaceForShowing, AtTheCursorOnlyWhereItIsCurrentElseCentredOnTheScreenInUse
        kWindow,
        {1324, 205}},
       {"a focused window off every screen: the cursor's screen decides",
-       {false, {1500, 100}, QPoint(-5000, 0)},
+       {false, {1500, 100}, ScreenPoint{-5000, 0}},
        kWindow,
        {1324, 205}},
       {"neither on a screen: the primary",
@@ -88,24 +93,12 @@ TEST(PlaceForShowing, AtTheCursorOnlyWhereItIsCurrentElseCentredOnTheScreenInUse
        {412, 259}},
       {"larger than the work area: from its top-left edge, never off it",
        {false, {1500, 100}, std::nullopt},
-       QSize(900, 700),
+       ScreenSize{900, 700},
        {1024, 30}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(PlaceForShowing(c.place, c.size, screens), c.expected);
-  }
-}
-
-TEST(TrayActivation, ADoubleClickShowsAndASingleActivationOnlyWhereNoDoubleClicksCome) {
-  EXPECT_TRUE(TrayActivationShowsWindow(QSystemTrayIcon::DoubleClick, true));
-  EXPECT_TRUE(TrayActivationShowsWindow(QSystemTrayIcon::DoubleClick, false));
-  EXPECT_FALSE(TrayActivationShowsWindow(QSystemTrayIcon::Trigger, true));
-  EXPECT_TRUE(TrayActivationShowsWindow(QSystemTrayIcon::Trigger, false));
-  for (const bool doubleClicks : {true, false}) {
-    EXPECT_FALSE(TrayActivationShowsWindow(QSystemTrayIcon::Context, doubleClicks));
-    EXPECT_FALSE(TrayActivationShowsWindow(QSystemTrayIcon::MiddleClick, doubleClicks));
-    EXPECT_FALSE(TrayActivationShowsWindow(QSystemTrayIcon::Unknown, doubleClicks));
   }
 }
 

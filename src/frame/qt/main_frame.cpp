@@ -8,11 +8,11 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
-#include <algorithm>
 
 #include "app/globals.h"
 #include "app/qt/vostek_app.h"
 #include "app/trace.h"
+#include "frame/check_marks.h"
 #include "frame/qt/accelerator_keys.h"
 #include "frame/qt/icons.h"
 #include "frame/qt/menu_entries.h"
@@ -25,13 +25,12 @@
 #include "resources/menus.h"
 #include "resources/texts.h"
 #include "resources/toolbar.h"
-#include "tray/hot_key_keeper.h"
-#include "tray/hot_key_texts.h"
 #include "tray/qt/hot_key_dialog.h"
 #include "tray/qt/showing_place.h"
 #include "tray/qt/tray_icon.h"
 #include "tray/qt/window_activation.h"
 #include "tray/qt/x11_hot_key_way.h"
+#include "tray/tray_presence.h"
 #include "view/launcher_view.h"
 #include "view/qt/vostek_view.h"
 
@@ -41,42 +40,6 @@ constexpr int kToolBarIconSize = 16;
 // How long a window brought up is given to become active before the request is taken
 // as refused: a desktop's focus-stealing prevention answers within a frame or two.
 constexpr int kActivationWaitMs = 400;
-
-// The settings the settings menu's check marks mirror.
-struct CheckMark {
-  int id;
-  std::int32_t Settings::*setting;
-};
-
-constexpr CheckMark kCheckMarks[] = {
-    {ID_STAYGROUP, &Settings::staygroup}, {ID_VIEW_ICON, &Settings::showicon},
-    {ID_VIEW_RECENT, &Settings::recent},  {ID_VIEW_POPULAR, &Settings::popular},
-    {ID_AUTOHIDE, &Settings::g_autohide}, {ID_VIEW_TOOLBAR, &Settings::showtool},
-};
-
-bool IsCheckMark(int id) {
-  return std::any_of(std::begin(kCheckMarks), std::end(kCheckMarks),
-                     [id](const CheckMark& mark) { return mark.id == id; });
-}
-
-// The tray menu's entry that shows the window, as the table writes it.
-std::string_view ShowEntryTableText() {
-  for (const MenuEntry& entry : menus::kTrayMenu) {
-    if (entry.id == menus::kTrayMenuDefault) {
-      return entry.text;
-    }
-  }
-  return {};
-}
-
-// The outer size the window is to have: the saved one, or the default for a size that
-// is no size (a hand-edited 0 or below), which would otherwise come up as the smallest
-// the window allows and be saved as the user's.
-QSize SavedOuterSize() {
-  const Settings defaults;
-  return FitOnPrimaryScreen(QSize(g_settings.width > 0 ? g_settings.width : defaults.width,
-                                  g_settings.height > 0 ? g_settings.height : defaults.height));
-}
 
 // Whether the size the window just got is one the user gave it: dragging its border, or
 // the window with the window manager's resize key, holds a pointer button down. The
@@ -106,7 +69,7 @@ CMainFrame::CMainFrame(DesktopShell& shell, const std::function<void()>& awaitCo
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QString::fromUtf8(texts::kTemplateTitle));
   setWindowIcon(ApplicationIcon());
-  resize(SavedOuterSize());
+  resize(SavedOuterSizeOnPrimaryScreen());
   // Qt tells an X11 window manager only which functions the window has; the buttons
   // go away only when the decorations are named as well.
   const WId window = winId();  // created now, so the frame is known as early as can be
@@ -153,45 +116,12 @@ CMainFrame::CMainFrame(DesktopShell& shell, const std::function<void()>& awaitCo
 }
 
 void CMainFrame::StartHotKey() {
-  const HotKeyCombination configured =
-      CombinationOfSettings(g_settings.hotkey, g_settings.hotkeyMask);
-  m_hotKey = std::make_unique<HotKeyKeeper>(HotKeyWayForSession(), configured);
-  m_hotKey->pressed = [this] { OnShow(); };
-  m_hotKey->changed = [this] { OnHotKeyChanged(); };
-  // Arrives after the greeting and takes its place: the greeting would name a key that
-  // does not work.
-  m_hotKey->unavailable = [this, configured](HotKeyAnswer answer) {
-    m_tray->ShowBalloon(
-        QString::fromStdString(HotKeyUnavailableTitle(configured.virtualKey, configured.modFlags)),
-        [configured, answer](TrayClick click) {
-          return QString::fromStdString(
-              HotKeyUnavailableText(configured.virtualKey, configured.modFlags, answer, click));
-        },
-        [this] { OnHotKeySettings(); });
-  };
-  m_tray = std::make_unique<TrayIcon>(
-      [this](int id) { RunCommand(id); },
-      QString::fromStdString(
-          WithHotKeyShortcut(ShowEntryTableText(), configured.virtualKey, configured.modFlags)));
+  std::unique_ptr<HotKeyWay> way = HotKeyWayForSession();
+  m_tray = std::make_unique<TrayIcon>([this](int id) { RunCommand(id); });
   connect(m_tray.get(), &TrayIcon::showRequested, this, &CMainFrame::OnShow);
-  if (g_settings.help_start == 0) {
-    m_tray->ShowBalloon(QString::fromUtf8(texts::kBalloonTitle), [configured](TrayClick click) {
-      return QString::fromStdString(
-          GreetingText(configured.virtualKey, configured.modFlags, click));
-    });
-    g_settings.help_start = 1;
-  }
-  m_hotKey->Start();
-}
-
-void CMainFrame::OnHotKeyChanged() {
-  const HotKeyCombination inForce = m_hotKey->InForce();
-  if (inForce != CombinationOfSettings(g_settings.hotkey, g_settings.hotkeyMask)) {
-    g_settings.hotkey = inForce.virtualKey;
-    g_settings.hotkeyMask = inForce.modFlags;
-  }
-  m_tray->SetShowEntryText(QString::fromStdString(
-      WithHotKeyShortcutName(ShowEntryTableText(), m_hotKey->InForceName())));
+  m_trayPresence = std::make_unique<TrayPresence>(
+      *m_tray, std::move(way), [this] { OnShow(); }, [this] { OnHotKeySettings(); });
+  m_trayPresence->Start();
 }
 
 void CMainFrame::OnHotKeySettings() {
@@ -199,7 +129,7 @@ void CMainFrame::OnHotKeySettings() {
     ActivateWindow(m_hotKeyDialog, {});
     return;
   }
-  HotKeyDialog dialog(*m_hotKey, isVisible() ? this : nullptr);
+  HotKeyDialog dialog(m_trayPresence->HotKey(), isVisible() ? this : nullptr);
   m_hotKeyDialog = &dialog;
   dialog.exec();
   m_hotKeyDialog = nullptr;
@@ -211,7 +141,7 @@ void CMainFrame::OnHotKeySettings() {
 }
 
 CMainFrame::~CMainFrame() {
-  m_hotKey.reset();
+  m_trayPresence.reset();
   m_tray.reset();
 }
 
@@ -305,9 +235,9 @@ void CMainFrame::UpdateMenu(QMenu* menu) {
 }
 
 void CMainFrame::SyncCheckMarks() {
-  for (const CheckMark& mark : kCheckMarks) {
-    if (QAction* action = MenuAction(mark.id)) {
-      action->setChecked(g_settings.*mark.setting != 0);
+  for (const int id : CheckMarkIds()) {
+    if (QAction* action = MenuAction(id)) {
+      action->setChecked(IsChecked(id, g_settings));
     }
   }
 }
@@ -424,7 +354,7 @@ bool CMainFrame::ApplyOuterSizeOnce() {
     return false;  // the window manager has not framed the window yet (or never will)
   }
   m_outerSizeApplied = true;
-  const QSize wanted = SavedOuterSize();
+  const QSize wanted = SavedOuterSizeOnPrimaryScreen();
   if (isVisible()) {
     // An X11 window manager frames the window only once it is mapped, so the first
     // showing was centred without the frame; centred again now that it is known.

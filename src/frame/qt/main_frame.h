@@ -13,7 +13,7 @@
 class CvostekView;
 class DesktopShell;
 class HotKeyDialog;
-class HotKeyKeeper;
+class TrayPresence;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -58,7 +58,6 @@ class CMainFrame : public QMainWindow {
   void OnViewToolbar();
   // The hot-key dialog, from the settings menu or the balloon that reports a key not had.
   void OnHotKeySettings();
-  HotKeyKeeper& HotKey() const { return *m_hotKey; }
 
   // QMainWindow offers to hide the toolbar from a context menu; the setting decides.
   QMenu* createPopupMenu() override;
@@ -83,7 +82,6 @@ class CMainFrame : public QMainWindow {
   bool ApplyOuterSizeOnce();
   void OnApplicationStateChanged(Qt::ApplicationState state);
   void StartHotKey();
-  void OnHotKeyChanged();
   explicit CMainFrame(std::unique_ptr<DesktopShell> ownShell);
 
   std::unique_ptr<DesktopShell> m_ownShell;  // only for a frame of its own
@@ -92,9 +90,9 @@ class CMainFrame : public QMainWindow {
   QToolBar* m_wndToolBar = nullptr;
   std::map<int, QAction*> m_menuActions;
   std::map<int, QAction*> m_toolBarActions;
-  std::unique_ptr<HotKeyKeeper> m_hotKey;
-  HotKeyDialog* m_hotKeyDialog = nullptr;  // while open
   std::unique_ptr<TrayIcon> m_tray;
+  std::unique_ptr<TrayPresence> m_trayPresence;  // goes before the icon it uses
+  HotKeyDialog* m_hotKeyDialog = nullptr;        // while open
   bool m_outerSizeApplied = false;  // the saved outer size was met once the frame was known
   ShowingPlace m_showPlace;         // where the user looked when the window was last shown
   QTimer m_activationCheck;         // after a showing: did the desktop activate the window?

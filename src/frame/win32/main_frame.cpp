@@ -5,12 +5,14 @@
 #include <cwchar>
 
 #include "app/globals.h"
+#include "frame/check_marks.h"
 #include "frame/win32/win32_menus.h"
 #include "platform/windows/wide_text.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "resources/texts.h"
 #include "resources/win32/resource_ids.h"
+#include "tray/win32/show_at_cursor.h"
 #include "view/win32/vostek_view.h"
 
 namespace {
@@ -66,10 +68,10 @@ CMainFrame::~CMainFrame() {
 
 bool CMainFrame::Create() {
   RegisterFrameClass();
-  m_frame =
-      ::CreateWindowExW(0, kFrameClass, WideFromUtf8(texts::kTemplateTitle).c_str(), kFrameStyle,
-                        CW_USEDEFAULT, CW_USEDEFAULT, g_settings.width, g_settings.height, nullptr,
-                        BuildMenuBar(), ::GetModuleHandleW(nullptr), nullptr);
+  const ScreenSize size = SavedOuterSize(g_settings, PrimaryWorkArea());
+  m_frame = ::CreateWindowExW(0, kFrameClass, WideFromUtf8(texts::kTemplateTitle).c_str(),
+                              kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.width, size.height,
+                              nullptr, BuildMenuBar(), ::GetModuleHandleW(nullptr), nullptr);
   if (m_frame == nullptr) {
     return false;
   }
@@ -118,14 +120,9 @@ bool CMainFrame::RunCommand(int id) {
 
 void CMainFrame::SyncSettingsMenu() {
   HMENU settings = ::GetSubMenu(::GetMenu(m_frame), menus::kSettingsMenuPosition);
-  const std::pair<int, std::int32_t> marks[] = {
-      {ID_STAYGROUP, g_settings.staygroup}, {ID_VIEW_ICON, g_settings.showicon},
-      {ID_VIEW_RECENT, g_settings.recent},  {ID_VIEW_POPULAR, g_settings.popular},
-      {ID_AUTOHIDE, g_settings.g_autohide}, {ID_VIEW_TOOLBAR, g_settings.showtool},
-  };
-  for (const auto& [id, setting] : marks) {
+  for (const int id : CheckMarkIds()) {
     ::CheckMenuItem(settings, static_cast<UINT>(id),
-                    MF_BYCOMMAND | (setting != 0 ? MF_CHECKED : MF_UNCHECKED));
+                    MF_BYCOMMAND | (IsChecked(id, g_settings) ? MF_CHECKED : MF_UNCHECKED));
   }
 }
 

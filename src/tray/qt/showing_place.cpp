@@ -4,12 +4,32 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <limits>
 
+#include "app/globals.h"
 #include "platform/linux/x11_where_user_looks.h"
+
+ScreenPoint ToScreenPoint(const QPoint& point) {
+  return {point.x(), point.y()};
+}
+
+ScreenSize ToScreenSize(const QSize& size) {
+  return {size.width(), size.height()};
+}
+
+ScreenRect ToScreenRect(const QRect& rect) {
+  return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+QPoint PlaceAtCursor(const QPoint& cursor, const QSize& size, const QRect& workArea) {
+  const ScreenPoint at =
+      PlaceAtCursor(ToScreenPoint(cursor), ToScreenSize(size), ToScreenRect(workArea));
+  return {at.x, at.y};
+}
 
 ShowingPlace CurrentShowingPlace() {
   ShowingPlace place;
-  place.cursor = QCursor::pos();
+  place.cursor = ToScreenPoint(QCursor::pos());
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (x11 == nullptr) {
     return place;
@@ -21,7 +41,7 @@ ShowingPlace CurrentShowingPlace() {
   const std::optional<xcb_window_t> active = X11ActiveWindow(x11->connection());
   if (active) {
     if (const std::optional<X11Point> focus = X11WindowCentre(x11->connection(), *active)) {
-      place.focus = QPoint(focus->x, focus->y);
+      place.focus = ScreenPoint{focus->x, focus->y};
     }
   }
   return place;
@@ -32,16 +52,24 @@ void MoveForShowing(QWidget* window, const ShowingPlace& place, const QSize& siz
   if (primary == nullptr) {
     return;
   }
-  std::vector<ScreenArea> screens{{primary->geometry(), primary->availableGeometry()}};
+  std::vector<ScreenArea> screens{
+      {ToScreenRect(primary->geometry()), ToScreenRect(primary->availableGeometry())}};
   for (const QScreen* screen : QGuiApplication::screens()) {
     if (screen != primary) {
-      screens.push_back({screen->geometry(), screen->availableGeometry()});
+      screens.push_back(
+          {ToScreenRect(screen->geometry()), ToScreenRect(screen->availableGeometry())});
     }
   }
-  window->move(PlaceForShowing(place, size, screens));
+  const ScreenPoint at = PlaceForShowing(place, ToScreenSize(size), screens);
+  window->move(at.x, at.y);
 }
 
-QSize FitOnPrimaryScreen(const QSize& size) {
+QSize SavedOuterSizeOnPrimaryScreen() {
   const QScreen* primary = QGuiApplication::primaryScreen();
-  return primary != nullptr ? FitInWorkArea(size, primary->availableGeometry()) : size;
+  // Without a screen nothing bounds the size.
+  constexpr int kUnbounded = std::numeric_limits<int>::max() / 2;
+  const ScreenRect workArea = primary != nullptr ? ToScreenRect(primary->availableGeometry())
+                                                 : ScreenRect{0, 0, kUnbounded, kUnbounded};
+  const ScreenSize size = SavedOuterSize(g_settings, workArea);
+  return {size.width, size.height};
 }

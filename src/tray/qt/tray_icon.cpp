@@ -21,13 +21,11 @@ constexpr int kBalloonClickWaitMs = 150;
 
 }  // namespace
 
-TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, const QString& showEntryText,
-                   QObject* parent)
+TrayIcon::TrayIcon(const std::function<void(int id)>& runCommand, QObject* parent)
     : QObject(parent), m_menu(std::make_unique<QMenu>()), m_host(FindTrayHost()) {
   for (QAction* action : AddMenuEntries(*m_menu, menus::kTrayMenu, runCommand)) {
     if (action->data().toInt() == menus::kTrayMenuDefault) {
       m_menu->setDefaultAction(action);
-      action->setText(showEntryText);
     }
   }
   if (HasHost() || !TrayKindIsFixedAtIconCreation()) {
@@ -70,17 +68,17 @@ void TrayIcon::MakeIcon() {
   m_icon->show();
 }
 
-void TrayIcon::SetShowEntryText(const QString& text) {
-  m_menu->defaultAction()->setText(text);
+void TrayIcon::SetShowEntryText(const std::string& text) {
+  m_menu->defaultAction()->setText(QString::fromStdString(text));
 }
 
 TrayClick TrayIcon::Click() const {
   return m_host == TrayHost::Embedding ? TrayClick::Double : TrayClick::Single;
 }
 
-void TrayIcon::ShowBalloon(const QString& title, const std::function<QString(TrayClick)>& text,
+void TrayIcon::ShowBalloon(const std::string& title, std::function<std::string(TrayClick)> text,
                            std::function<void()> onClick) {
-  m_pendingBalloon = Balloon{title, text, std::move(onClick)};
+  m_pendingBalloon = Balloon{title, std::move(text), std::move(onClick)};
   if (!m_lookForTray.isActive()) {
     m_dockWaitsLeft = kDockWaits;
     ShowPendingBalloonWhenDocked();
@@ -101,7 +99,8 @@ void TrayIcon::ShowPendingBalloonWhenDocked() {
     return;
   }
   m_waitForDock.stop();
-  m_icon->showMessage(m_pendingBalloon->title, m_pendingBalloon->text(Click()),
+  m_icon->showMessage(QString::fromStdString(m_pendingBalloon->title),
+                      QString::fromStdString(m_pendingBalloon->text(Click())),
                       QSystemTrayIcon::Information);
   m_shownBalloonClick = std::move(m_pendingBalloon->onClick);
   m_pendingBalloon.reset();

@@ -9,22 +9,20 @@
 #include <memory>
 #include <optional>
 
-#include "tray/hot_key_texts.h"
+#include "tray/notification_icon.h"
 #include "tray/qt/tray_host.h"
 
 class QMenu;
 
 // The icon in the notification area: tooltip "VOSTEK", the application icon, the menu
-// "tasktray" (its entries run through `runCommand`; its default entry, which shows the
-// window, reads `showEntryText`) and the balloons. Where no tray host runs at start,
-// it keeps looking and moves in when one appears. The icon leaves the tray with the
-// object.
-class TrayIcon : public QObject {
+// "tasktray" (its entries run through `runCommand`; its default entry shows the window)
+// and the balloons. Where no tray host runs at start, it keeps looking and moves in when
+// one appears. The icon leaves the tray with the object.
+class TrayIcon : public QObject, public NotificationIcon {
   Q_OBJECT
 
  public:
-  TrayIcon(const std::function<void(int id)>& runCommand, const QString& showEntryText,
-           QObject* parent = nullptr);
+  explicit TrayIcon(const std::function<void(int id)>& runCommand, QObject* parent = nullptr);
   ~TrayIcon() override;
 
   // Whether a tray host runs (or ran) to show the icon: without one, nothing on screen
@@ -34,11 +32,11 @@ class TrayIcon : public QObject {
   // Shows the balloon now, or as soon as the icon is in a tray that appears later. The
   // text is made then, for the click that shows the window on that tray. A click on the
   // balloon itself (not on the icon under it) runs `onClick`.
-  void ShowBalloon(const QString& title, const std::function<QString(TrayClick)>& text,
-                   std::function<void()> onClick = {});
+  void ShowBalloon(const std::string& title, std::function<std::string(TrayClick)> text,
+                   std::function<void()> onClick) override;
   // The same for a text that does not send the user to the icon.
   void ShowBalloon(const QString& title, const QString& text) {
-    ShowBalloon(title, [text](TrayClick) { return text; });
+    ShowBalloon(title.toStdString(), [text = text.toStdString()](TrayClick) { return text; }, {});
   }
 
   // The icon; null until a host is found where the toolkit settles the tray's kind when
@@ -46,16 +44,15 @@ class TrayIcon : public QObject {
   QSystemTrayIcon* Icon() const { return m_icon.get(); }
   QMenu* Menu() const { return m_menu.get(); }
 
-  // The text of the menu's entry that shows the window (it names the hot-key).
-  void SetShowEntryText(const QString& text);
+  void SetShowEntryText(const std::string& text) override;
 
  signals:
   void showRequested();
 
  private:
   struct Balloon {
-    QString title;
-    std::function<QString(TrayClick)> text;
+    std::string title;
+    std::function<std::string(TrayClick)> text;
     std::function<void()> onClick;
   };
 

@@ -1,7 +1,23 @@
 #include "tray/win32/hot_key.h"
 
+#include "resources/virtual_keys.h"
+
+namespace {
+
+bool IsDown(int virtualKey) {
+  return (::GetKeyState(virtualKey) & 0x8000) != 0;
+}
+
+}  // namespace
+
 int HotKeyId(const HotKeyCombination& combination) {
   return ((combination.modFlags & 0xFF) << 8) | (combination.virtualKey & 0xFF);
+}
+
+int HeldModFlags() {
+  return (IsDown(VK_MENU) ? vk::kModAlt : 0) | (IsDown(VK_CONTROL) ? vk::kModControl : 0) |
+         (IsDown(VK_SHIFT) ? vk::kModShift : 0) |
+         (IsDown(VK_LWIN) || IsDown(VK_RWIN) ? vk::kModWin : 0);
 }
 
 RegisteredHotKeyWay::~RegisteredHotKeyWay() {

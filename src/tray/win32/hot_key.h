@@ -25,3 +25,6 @@ class RegisteredHotKeyWay : public HotKeyWay {
 };
 
 int HotKeyId(const HotKeyCombination& combination);
+
+// The modifiers held now, as MOD_ flags.
+int HeldModFlags();

@@ -4,21 +4,11 @@
 
 #include "platform/windows/wide_text.h"
 #include "resources/texts.h"
-#include "resources/virtual_keys.h"
 #include "resources/win32/resource_ids.h"
 #include "tray/hot_key_texts.h"
+#include "tray/win32/hot_key.h"
 
 namespace {
-
-bool IsDown(int virtualKey) {
-  return (::GetKeyState(virtualKey) & 0x8000) != 0;
-}
-
-int HeldModFlags() {
-  return (IsDown(VK_MENU) ? vk::kModAlt : 0) | (IsDown(VK_CONTROL) ? vk::kModControl : 0) |
-         (IsDown(VK_SHIFT) ? vk::kModShift : 0) |
-         (IsDown(VK_LWIN) || IsDown(VK_RWIN) ? vk::kModWin : 0);
-}
 
 void SetText(HWND dialog, int id, const std::string& text) {
   ::SetDlgItemTextW(dialog, id, WideFromUtf8(text).c_str());

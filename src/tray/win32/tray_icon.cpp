@@ -37,11 +37,13 @@ void TrayIcon::Add(HWND owner) {
   m_added = true;
 }
 
-void TrayIcon::ShowBalloon(const std::string& title, const std::string& text) {
+void TrayIcon::ShowBalloon(const std::string& title, std::function<std::string(TrayClick)> text,
+                           std::function<void()> onClick) {
+  m_balloonClick = std::move(onClick);
   m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
   m_nid.dwInfoFlags = NIIF_INFO;
   CopyText(m_nid.szInfoTitle, title);
-  CopyText(m_nid.szInfo, text);
+  CopyText(m_nid.szInfo, text(TrayClick::Double));
   ::Shell_NotifyIconW(NIM_MODIFY, &m_nid);
 }
 
@@ -60,6 +62,12 @@ void TrayIcon::OnNotify(LPARAM mouseMessage, HWND frame, const std::function<voi
                         const std::function<void(int id)>& run) {
   if (mouseMessage == WM_LBUTTONDBLCLK) {
     show();
+    return;
+  }
+  if (mouseMessage == NIN_BALLOONUSERCLICK) {
+    if (m_balloonClick) {
+      m_balloonClick();
+    }
     return;
   }
   if (mouseMessage != WM_RBUTTONUP) {

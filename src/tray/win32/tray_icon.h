@@ -7,27 +7,33 @@
 #include <functional>
 #include <string>
 
+#include "tray/notification_icon.h"
+
 // The message the tray icon sends its window: wParam the icon id, lParam the mouse
 // message.
 inline constexpr UINT WM_TRAYNOTIFY = 0x8001;
 
-// The icon in the notification area, tip "VOSTEK", with the greeting balloon and the
-// tray menu. Failures of the shell's tray calls have no remedy and are not reported.
-class TrayIcon {
+// The icon in the notification area, tip "VOSTEK", with its balloons and the tray menu.
+// The shell's tray takes a double click to show the window. Failures of the shell's tray
+// calls have no remedy and are not reported.
+class TrayIcon : public NotificationIcon {
  public:
   TrayIcon() = default;
-  ~TrayIcon();
+  ~TrayIcon() override;
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
 
   void Add(HWND owner);
-  void ShowBalloon(const std::string& title, const std::string& text);
-  // The text of the menu's entry that shows the window (it names the hot-key).
-  void SetShowEntryText(const std::string& text) { m_showEntryText = text; }
+  void ShowBalloon(const std::string& title, std::function<std::string(TrayClick)> text,
+                   std::function<void()> onClick) override;
+  void SetShowEntryText(const std::string& text) override { m_showEntryText = text; }
   void Remove();
+  // The record last handed to the shell: tip, flags and the balloon's title and text.
+  const NOTIFYICONDATAW& Record() const { return m_nid; }
 
   // A tray notification: a double click shows the window, a right-button release opens
-  // the menu whose chosen command goes to `run`.
+  // the menu whose chosen command goes to `run`, a click on the balloon runs what the
+  // balloon was shown with.
   void OnNotify(LPARAM mouseMessage, HWND frame, const std::function<void()>& show,
                 const std::function<void(int id)>& run);
 
@@ -35,4 +41,5 @@ class TrayIcon {
   NOTIFYICONDATAW m_nid{};
   bool m_added = false;
   std::string m_showEntryText;
+  std::function<void()> m_balloonClick;
 };

@@ -24,6 +24,7 @@
 #include "view/qt/list_rows_model.h"
 #include "view/qt/row_delegate.h"
 #include "view/qt/text_dialog.h"
+#include "view/search_keys.h"
 
 namespace {
 
@@ -43,21 +44,18 @@ char16_t TypedCharacter(const QKeyEvent& event) {
   return text.at(0).unicode();
 }
 
-// Backspace (alone, with Shift or with Ctrl) and Shift+Delete clear the search. Delete
-// alone and Ctrl+Delete belong to the frame's commands, whether enabled or not.
+// The key as the search's rule reads it (ClearsSearch): the virtual key of Backspace
+// and Delete, 0 for any other key, with the modifiers as MOD_ flags.
 int SearchClearingKey(const QKeyEvent& event) {
   const Qt::KeyboardModifiers mods = event.modifiers();
-  if ((mods & (Qt::AltModifier | Qt::MetaModifier)) != 0) {
-    return 0;
-  }
-  if (event.key() == Qt::Key_Backspace) {
-    return vk::kBack;
-  }
-  if (event.key() == Qt::Key_Delete && (mods & Qt::ShiftModifier) != 0 &&
-      (mods & Qt::ControlModifier) == 0) {
-    return vk::kDelete;
-  }
-  return 0;
+  const int virtualKey = event.key() == Qt::Key_Backspace ? vk::kBack
+                         : event.key() == Qt::Key_Delete  ? vk::kDelete
+                                                          : 0;
+  const int modFlags = ((mods & Qt::AltModifier) != 0 ? vk::kModAlt : 0) |
+                       ((mods & Qt::ControlModifier) != 0 ? vk::kModControl : 0) |
+                       ((mods & Qt::ShiftModifier) != 0 ? vk::kModShift : 0) |
+                       ((mods & Qt::MetaModifier) != 0 ? vk::kModWin : 0);
+  return virtualKey != 0 && ClearsSearch(virtualKey, modFlags) ? virtualKey : 0;
 }
 
 }  // namespace

@@ -8,14 +8,11 @@
 #include "app/globals.h"
 #include "platform/windows/wide_text.h"
 #include "resources/command_ids.h"
-#include "resources/menus.h"
-#include "resources/texts.h"
-#include "resources/virtual_keys.h"
 #include "search/search_step.h"
 #include "store/vostek_data.h"
 #include "store/vostek_item.h"
-#include "tray/hot_key_texts.h"
 #include "tray/win32/show_at_cursor.h"
+#include "view/search_keys.h"
 #include "view/win32/drop_target.h"
 #include "view/win32/item_popup_menu.h"
 #include "view/win32/text_dialog.h"
@@ -23,16 +20,7 @@
 namespace {
 
 constexpr UINT kListId = 0xE900;  // the frame's one pane
-
-// The tray menu's entry that shows the window, as the table writes it.
-std::string_view ShowEntryTableText() {
-  for (const MenuEntry& entry : menus::kTrayMenu) {
-    if (entry.id == menus::kTrayMenuDefault) {
-      return entry.text;
-    }
-  }
-  return {};
-}
+constexpr unsigned kFirstPrintable = 0x20;
 
 }  // namespace
 
@@ -44,7 +32,7 @@ CvostekView::CvostekView(HWND frame, DesktopShell& shell, std::function<void()> 
 
 CvostekView::~CvostekView() {
   if (m_list != nullptr) {
-    m_hotKey.reset();
+    m_trayPresence.reset();
     ::RevokeDragDrop(m_list);
     ::RemoveWindowSubclass(m_list, SubclassProc, 0);
   }
@@ -72,48 +60,22 @@ bool CvostekView::Create() {
       new DropTarget([this](std::span<const DroppedObject> objects) { return TakeDrop(objects); });
   ::RegisterDragDrop(m_list, m_dropTarget);
   m_tray.Add(m_list);
-  StartHotKey();
-  return true;
-}
-
-void CvostekView::StartHotKey() {
-  const HotKeyCombination configured =
-      CombinationOfSettings(g_settings.hotkey, g_settings.hotkeyMask);
   auto way = std::make_unique<RegisteredHotKeyWay>(m_list);
   m_hotKeyWay = way.get();
-  m_hotKey = std::make_unique<HotKeyKeeper>(std::move(way), configured);
-  m_hotKey->pressed = [this] { OnShow(); };
-  m_hotKey->changed = [this] {
-    const HotKeyCombination inForce = m_hotKey->InForce();
-    if (inForce != CombinationOfSettings(g_settings.hotkey, g_settings.hotkeyMask)) {
-      g_settings.hotkey = inForce.virtualKey;
-      g_settings.hotkeyMask = inForce.modFlags;
-    }
-    m_tray.SetShowEntryText(WithHotKeyShortcutName(ShowEntryTableText(), m_hotKey->InForceName()));
-  };
-  // Arrives after the greeting and takes its place: the greeting would name a key that
-  // does not work.
-  m_hotKey->unavailable = [this, configured](HotKeyAnswer answer) {
-    m_balloonReportsHotKey = true;
-    m_tray.ShowBalloon(HotKeyUnavailableTitle(configured.virtualKey, configured.modFlags),
-                       HotKeyUnavailableText(configured.virtualKey, configured.modFlags, answer,
-                                             TrayClick::Double));
-  };
-  if (g_settings.help_start == 0) {
-    m_tray.ShowBalloon(texts::kBalloonTitle,
-                       GreetingText(configured.virtualKey, configured.modFlags, TrayClick::Double));
-    g_settings.help_start = 1;
-  }
-  m_hotKey->Start();
+  // The dialog runs once the tray's notification is answered, not inside it.
+  m_trayPresence = std::make_unique<TrayPresence>(
+      m_tray, std::move(way), [this] { OnShow(); },
+      [this] { ::PostMessageW(m_frame, WM_COMMAND, ID_HOTKEY_SETTINGS, 0); });
+  m_trayPresence->Start();
+  return true;
 }
 
 void CvostekView::OnHotKeySettings() {
   if (m_hotKeyDialog != nullptr) {
     return;  // already open, and modal
   }
-  HotKeyDialog dialog(*m_hotKey);
+  HotKeyDialog dialog(m_trayPresence->HotKey());
   m_hotKeyDialog = &dialog;
-  m_balloonReportsHotKey = false;
   dialog.Run(m_frame);
   m_hotKeyDialog = nullptr;
 }
@@ -217,11 +179,13 @@ LRESULT CvostekView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool*
     case WM_CHAR:
       if (m_logic->OnChar(static_cast<unsigned>(wParam), IsShiftDown())) {
         m_commandsChanged();
-        *handled = true;
       }
+      // A character that is no search text never reaches the list's type-ahead, which
+      // would select rows by their names.
+      *handled = wParam >= kFirstPrintable;
       return 0;
     case WM_KEYDOWN:
-      if (wParam == vk::kBack || wParam == vk::kDelete) {
+      if (ClearsSearch(static_cast<int>(wParam), HeldModFlags())) {
         m_logic->OnKeyDown(static_cast<int>(wParam));
         m_commandsChanged();
       }
@@ -260,9 +224,6 @@ LRESULT CvostekView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool*
       *handled = true;
       return 0;
     case WM_TRAYNOTIFY:
-      if (lParam == NIN_BALLOONUSERCLICK && m_balloonReportsHotKey) {
-        ::PostMessageW(m_frame, WM_COMMAND, ID_HOTKEY_SETTINGS, 0);
-      }
       m_tray.OnNotify(
           lParam, m_frame, [this] { OnShow(); },
           [this](int id) { ::SendMessageW(m_frame, WM_COMMAND, static_cast<WPARAM>(id), 0); });

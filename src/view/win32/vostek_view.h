@@ -11,7 +11,7 @@
 #include <string>
 
 #include "search/migemo_dictionary.h"
-#include "tray/hot_key_keeper.h"
+#include "tray/tray_presence.h"
 #include "tray/win32/hot_key.h"
 #include "tray/win32/hot_key_dialog.h"
 #include "tray/win32/tray_icon.h"
@@ -44,6 +44,7 @@ class CvostekView final : public ListControl, public ViewHost {
   void OnInitialUpdate();
   HWND Handle() const { return m_list; }
   LauncherView& Logic() { return *m_logic; }
+  const TrayIcon& Tray() const { return m_tray; }
 
   void Resize(const RECT& area);
   void OnShow();
@@ -88,7 +89,6 @@ class CvostekView final : public ListControl, public ViewHost {
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR self);
-  void StartHotKey();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled);
   void ShowItemMenu(POINT screenPoint);
 
@@ -101,9 +101,8 @@ class CvostekView final : public ListControl, public ViewHost {
   std::unique_ptr<Win32ImageList> m_imageList;
   HIMAGELIST m_noImageList = nullptr;  // never given an image: rows show none
   TrayIcon m_tray;
-  RegisteredHotKeyWay* m_hotKeyWay = nullptr;  // owned by the keeper
-  std::unique_ptr<HotKeyKeeper> m_hotKey;
+  RegisteredHotKeyWay* m_hotKeyWay = nullptr;  // owned by the presence's keeper
+  std::unique_ptr<TrayPresence> m_trayPresence;
   HotKeyDialog* m_hotKeyDialog = nullptr;  // while open
-  bool m_balloonReportsHotKey = false;     // a click on the balloon opens the dialog
   DropTarget* m_dropTarget = nullptr;
 };
