@@ -99,6 +99,21 @@ bool IsUtf8CharacterStart(std::string_view text, std::size_t position) {
   return true;
 }
 
+bool IsWellFormedUtf8(std::string_view text) {
+  for (std::size_t position = 0; position < text.size();) {
+    if (static_cast<unsigned char>(text[position]) < 0x80) {
+      ++position;
+      continue;
+    }
+    const std::size_t length = Utf8SequenceLength(text, position);
+    if (length == 1) {
+      return false;
+    }
+    position += length;
+  }
+  return true;
+}
+
 void AppendUtf8(std::string& out, char32_t code) {
   if (code < 0x80) {
     out += static_cast<char>(code);

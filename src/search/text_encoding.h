@@ -35,6 +35,9 @@ std::vector<bool> CharacterStarts(std::string_view text, TextEncoding encoding);
 // at most three bytes earlier can cover it.
 bool IsUtf8CharacterStart(std::string_view text, std::size_t position);
 
+// Whether every byte of `text` belongs to a well-formed UTF-8 sequence.
+bool IsWellFormedUtf8(std::string_view text);
+
 // Appends the UTF-8 form of the code point `code` (at most U+10FFFF) to `out`.
 void AppendUtf8(std::string& out, char32_t code);
 std::string Utf8Of(char32_t code);

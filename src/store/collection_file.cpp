@@ -7,6 +7,7 @@
 #include "resources/texts.h"
 #include "store/archive.h"
 #include "store/atomic_file.h"
+#include "store/code_page_932_collection.h"
 #include "store/containing_folder.h"
 #include "store/file_kind.h"
 #include "store/file_rename.h"
@@ -41,8 +42,10 @@ std::unique_ptr<VostekData> DefaultCollection() {
 
 // Reads the collection in the file at `path` a piece at a time: the whole file would
 // take as much memory again as the items made from it. Returns 0, or errno's value when
-// the file cannot be opened or read; throws ArchiveError for bad data.
-int ReadCollectionFile(const std::string& path, std::unique_ptr<VostekData>* data) {
+// the file cannot be opened or read; throws ArchiveError for bad data. `textsAreUtf8`
+// tells whether every narrow text was well-formed UTF-8.
+int ReadCollectionFile(const std::string& path, std::unique_ptr<VostekData>* data,
+                       bool* textsAreUtf8) {
   FileStream file;
   if (const int failure = file.Open(path); failure != 0) {
     return failure;
@@ -55,6 +58,7 @@ int ReadCollectionFile(const std::string& path, std::unique_ptr<VostekData>* dat
   });
   try {
     *data = ReadCollection(archive);
+    *textsAreUtf8 = archive.NarrowTextsWereUtf8();
   } catch (const ArchiveError&) {
     if (readFailure != 0) {
       return readFailure;
@@ -66,13 +70,16 @@ int ReadCollectionFile(const std::string& path, std::unique_ptr<VostekData>* dat
 
 }  // namespace
 
-std::string FreeUnsavedName(const std::string& path) {
-  const std::string base = path + ".unsaved";
+std::string FirstFreeName(const std::string& base) {
   std::string name = base;
   for (unsigned long number = 1; NameIsTaken(name); ++number) {
     name = base + "." + std::to_string(number);
   }
   return name;
+}
+
+std::string FreeUnsavedName(const std::string& path) {
+  return FirstFreeName(path + ".unsaved");
 }
 
 std::string WriteCollection(const VostekData& data) {
@@ -100,8 +107,12 @@ CollectionLoadResult LoadCollectionFile(const std::string& path) {
   result.savePath = path;
   int failure = 0;
   bool damaged = false;
+  bool textsAreUtf8 = true;
   try {
-    failure = ReadCollectionFile(path, &result.data);
+    failure = ReadCollectionFile(path, &result.data, &textsAreUtf8);
+    if (failure == 0 && !textsAreUtf8) {
+      failure = ReadCodePage932CollectionFile(path, &result);
+    }
   } catch (const ArchiveError&) {
     damaged = true;
   }
@@ -136,7 +147,9 @@ CollectionLoadResult LoadCollectionFile(const std::string& path) {
     if (result.data->GetGroupCount() == 0) {
       result.data->InitDefault();
     }
-    result.status = CollectionStatus::Loaded;
+    if (result.status != CollectionStatus::Converted) {
+      result.status = CollectionStatus::Loaded;
+    }
     return result;
   }
   result.data = DefaultCollection();

@@ -181,9 +181,11 @@ void CvostekApp::TakeCollection(CollectionLoadResult loaded) {
   m_collectionSavePath = loaded.savePath;
   m_savesAside = loaded.SavesAside(CollectionPath());
   if (!loaded.message.empty()) {
-    // Shown once the event loop runs, so that an exit request can close it.
-    QTimer::singleShot(0, this, [message = std::move(loaded.message)] {
-      ShowMessageBox(message, MessageButtons::Ok, MessageIcon::Warning);
+    // Shown once the event loop runs, so that an exit request can close it. An older
+    // file read converted and kept as it was is news, not trouble.
+    const MessageIcon icon = loaded.keptAs.empty() ? MessageIcon::Warning : MessageIcon::None;
+    QTimer::singleShot(0, this, [message = std::move(loaded.message), icon] {
+      ShowMessageBox(message, MessageButtons::Ok, icon);
     });
   }
 }

@@ -99,7 +99,9 @@ bool CvostekApp::InitInstance() {
                    MessageButtons::Ok, MessageIcon::Warning);
   }
   if (!loaded.message.empty()) {
-    ShowMessageBox(loaded.message, MessageButtons::Ok, MessageIcon::Warning);
+    // An older file read converted and kept as it was is news, not trouble.
+    ShowMessageBox(loaded.message, MessageButtons::Ok,
+                   loaded.keptAs.empty() ? MessageIcon::Warning : MessageIcon::None);
   }
   return true;
 }
