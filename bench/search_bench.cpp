@@ -19,7 +19,6 @@
 #include "search/name_index.h"
 #include "search/pattern_expansion.h"
 #include "search/search_step.h"
-#include "search/text_encoding.h"
 #include "search/text_fold.h"
 
 namespace {
@@ -67,7 +66,7 @@ std::size_t TotalBytes(const NameSet& set) {
 // The expression the search evaluates for `text` as the library reads it (the step
 // itself also asks for the readings of "n").
 std::string Expression(const std::string& text) {
-  return NormalizeAnswer(Dictionary().Query(FoldName(text, kNativeTextEncoding)));
+  return NormalizeAnswer(Dictionary().Query(FoldName(text)));
 }
 
 void Report(benchmark::State& state, const NameSet& set, std::size_t kept) {
@@ -120,7 +119,7 @@ void DirectLiterals(benchmark::State& state, const std::string& text) {
     ExpandPattern(Expression(text), literals);
     kept = 0;
     for (const std::string_view name : set.views) {
-      kept += MatchesAnyLiteral(FoldName(name, kNativeTextEncoding), literals) ? 1 : 0;
+      kept += MatchesAnyLiteral(FoldName(name), literals) ? 1 : 0;
     }
     benchmark::DoNotOptimize(kept);
   }
@@ -148,7 +147,7 @@ void Pcre2Jit(benchmark::State& state, const std::string& text) {
   for (auto _ : state) {
     kept = 0;
     for (const std::string_view name : set.views) {
-      const std::string folded = FoldName(name, kNativeTextEncoding);
+      const std::string folded = FoldName(name);
       kept += pcre2_jit_match(code.get(), reinterpret_cast<PCRE2_SPTR>(folded.data()),
                               folded.size(), 0, 0, match.get(), nullptr) >= 0
                   ? 1

@@ -42,6 +42,15 @@ inline constexpr char kCollectionDamagedKept[] =
 inline constexpr char kCollectionUnreadable[] =
     "%1 を開けませんでした（%2）。ファイルには手を付けていません。\n"
     "新しい空のコレクションで起動します。%1 は上書きせず、この間の変更は %3 に保存します。";
+// An older collection file, its names in Shift_JIS (code page 932). %2: the file as it was.
+inline constexpr char kCollectionConverted[] =
+    "%1 はアイテム名とグループ名が Shift_JIS で書かれた以前の形式のため、"
+    "UTF-8 に変換して読み込みました。\n変換前のファイルは %2 に残してあります。";
+// %2: why the file as it was could not be kept; %3: the file this session saves to.
+inline constexpr char kCollectionConvertedNotKept[] =
+    "%1 はアイテム名とグループ名が Shift_JIS で書かれた以前の形式のため、"
+    "UTF-8 に変換して読み込みました。\n変換前のファイルを残せなかったため（%2）、"
+    "%1 は上書きせず、この間の変更は %3 に保存します。";
 // A symbolic link to nothing. %2: where it points.
 inline constexpr char kCollectionLinkDangling[] =
     "%1 はリンクですが、リンク先の %2 がありません。リンクはそのまま残します。\n"

@@ -59,14 +59,16 @@ std::string FileSession::Open() {
              : FillText(texts::kSettingsSetAside, SettingsPath(), settingsSetAside);
 }
 
-std::string FileSession::TakeCollection() {
+CollectionNotice FileSession::TakeCollection() {
   CollectionLoadResult loaded = m_loading.get();
   m_data = std::move(loaded.data);
   g_data = m_data.get();
   BumpNamesGeneration();  // whatever was derived from names before knows it is stale
   m_collectionSavePath = loaded.savePath;
   m_savesAside = loaded.SavesAside(CollectionPath());
-  return std::move(loaded.message);
+  // An older file read converted and kept as it was is news, not trouble.
+  return {std::move(loaded.message),
+          loaded.keptAs.empty() ? MessageIcon::Warning : MessageIcon::None};
 }
 
 void FileSession::StartRunning() {

@@ -8,8 +8,15 @@
 #include <vector>
 
 #include "app/globals.h"
+#include "app/message_box.h"
 #include "store/collection_file.h"
 #include "store/files.h"
+
+// A text for the user and how it is shown.
+struct CollectionNotice {
+  std::string text;
+  MessageIcon icon = MessageIcon::Warning;
+};
 
 // What a front end gives the file session: one timer, a clock and the tray's balloon.
 class FileSessionHost {
@@ -60,9 +67,9 @@ class FileSession {
   // Returns a message for the user when the settings file is left as it is, else empty.
   std::string Open();
   // Waits for the worker and makes its collection g_data, on this thread and only here.
-  // Returns a message for the user when the collection file could not be used, else
-  // empty.
-  std::string TakeCollection();
+  // Returns what the user is told of the collection file: a warning when it could not
+  // be used, news when an older file was read converted; empty text when nothing.
+  CollectionNotice TakeCollection();
   // Once the window is made: what was read counts as written, and changes from now on
   // are saved after a delay.
   void StartRunning();

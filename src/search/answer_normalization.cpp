@@ -1,5 +1,6 @@
 #include "search/answer_normalization.h"
 
+#include "search/text_encoding.h"
 #include "search/text_fold.h"
 
 namespace {
@@ -10,8 +11,7 @@ bool IsQuantifier(char byte) {
 
 class Normalizer {
  public:
-  Normalizer(std::string_view answer, TextEncoding encoding)
-      : m_answer(answer), m_encoding(encoding) {
+  explicit Normalizer(std::string_view answer) : m_answer(answer) {
     m_out.reserve(answer.size() + answer.size() / 8);
   }
 
@@ -55,7 +55,7 @@ class Normalizer {
     return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
   }
 
-  std::size_t Length() const { return CharacterLength(m_answer, m_position, m_encoding); }
+  std::size_t Length() const { return CharacterLength(m_answer, m_position); }
 
   bool NextIs(char byte) const {
     return m_position < m_answer.size() && m_answer[m_position] == byte;
@@ -81,10 +81,10 @@ class Normalizer {
     } while (!m_inClass && m_position < m_answer.size() &&
              (Length() > 1 || static_cast<unsigned char>(m_answer[m_position]) >= 0x80));
     const std::string_view run = m_answer.substr(start, m_position - start);
-    if (m_encoding == TextEncoding::kUtf8 && !MayFoldWidth(run, m_encoding)) {
+    if (!MayFoldWidth(run)) {
       m_out.append(run);  // the common case: kana and kanji, nothing to fold
     } else {
-      m_out += FoldName(run, m_encoding);
+      m_out += FoldName(run);
     }
     m_classStart = false;
   }
@@ -105,12 +105,11 @@ class Normalizer {
       ++m_position;
       return;
     }
-    m_out += FoldName(m_answer.substr(m_position, length), m_encoding);
+    m_out += FoldName(m_answer.substr(m_position, length));
     m_position += length;
   }
 
   std::string_view m_answer;
-  TextEncoding m_encoding;
   std::string m_out;
   std::size_t m_position = 0;
   bool m_inClass = false;
@@ -119,6 +118,6 @@ class Normalizer {
 
 }  // namespace
 
-std::string NormalizeAnswer(std::string_view answer, TextEncoding encoding) {
-  return Normalizer(answer, encoding).Run();
+std::string NormalizeAnswer(std::string_view answer) {
+  return Normalizer(answer).Run();
 }

@@ -3,8 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "search/text_encoding.h"
-
 // The dictionary's answer as the regular expression the search evaluates against names
 // folded with FoldName: every character the expression matches literally is folded the
 // same way (a full-width "（" stays itself, so it never opens a group), and two slips of the
@@ -13,4 +11,4 @@
 // "*" and "?" where nothing precedes them to repeat (the word "C++" after a "|"), and a
 // backslash at the very end. Escapes of ASCII characters and everything else keep their
 // meaning.
-std::string NormalizeAnswer(std::string_view answer, TextEncoding encoding = kNativeTextEncoding);
+std::string NormalizeAnswer(std::string_view answer);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "search/text_encoding.h"
+
 namespace {
 
 char32_t Utf8CodePoint(std::string_view character) {
@@ -39,26 +41,17 @@ bool IsSymbolCode(char32_t code) {
          (code >= 0xFFE0 && code <= 0xFFEE);
 }
 
-bool IsSymbol(std::string_view character, TextEncoding encoding) {
-  const auto lead = static_cast<unsigned char>(character[0]);
-  if (encoding == TextEncoding::kUtf8) {
-    return IsSymbolCode(Utf8CodePoint(character));
-  }
-  if (character.size() == 1) {
-    return IsAsciiSymbol(lead) || (lead >= 0xA1 && lead <= 0xA5);
-  }
-  // Row 0x81 of code page 932 is punctuation, apart from ヽヾゝゞ〃仝々〆〇ー.
-  const auto trail = static_cast<unsigned char>(character[1]);
-  return lead == 0x81 && (trail < 0x52 || trail > 0x5B);
+bool IsSymbol(std::string_view character) {
+  return IsSymbolCode(Utf8CodePoint(character));
 }
 
 // Whether `text` holds a symbol other than the operators of a regular expression.
-bool HoldsSymbol(std::string_view text, TextEncoding encoding) {
+bool HoldsSymbol(std::string_view text) {
   for (std::size_t position = 0; position < text.size();) {
-    const std::size_t length = CharacterLength(text, position, encoding);
+    const std::size_t length = CharacterLength(text, position);
     const std::string_view character = text.substr(position, length);
     position += length;
-    if (length > 1 ? IsSymbol(character, encoding)
+    if (length > 1 ? IsSymbol(character)
                    : IsAsciiSymbol(static_cast<unsigned char>(character[0])) &&
                          std::string_view("()|[]").find(character) == std::string_view::npos) {
       return true;
@@ -74,8 +67,7 @@ struct Kinds {
 
 class Alternatives {
  public:
-  Alternatives(std::string_view expression, TextEncoding encoding)
-      : m_text(expression), m_encoding(encoding) {}
+  explicit Alternatives(std::string_view expression) : m_text(expression) {}
 
   // The alternatives at the top level: inside the one enclosing group, if there is one.
   std::vector<std::string_view> TopLevel() const {
@@ -129,7 +121,7 @@ class Alternatives {
         length = 1 + Length(inside, position + 1);
       }
       const std::string_view member = inside.substr(position, length);
-      if (!IsSymbol(member[0] == '\\' ? member.substr(1) : member, m_encoding)) {
+      if (!IsSymbol(member[0] == '\\' ? member.substr(1) : member)) {
         members += member;
       }
       position += length;
@@ -139,7 +131,7 @@ class Alternatives {
 
  private:
   std::size_t Length(std::string_view text, std::size_t position) const {
-    return CharacterLength(text, position, m_encoding);
+    return CharacterLength(text, position);
   }
 
   // Calls `step(position, length, depth, inClass)` for each character of `text`, an
@@ -215,9 +207,9 @@ class Alternatives {
       if (character == "." || (inClass && (character == "-" || character == "^"))) {
         kinds.word = true;
       } else if (character[0] == '\\') {
-        (IsSymbol(character.substr(1), m_encoding) ? kinds.symbol : kinds.word) = true;
+        (IsSymbol(character.substr(1)) ? kinds.symbol : kinds.word) = true;
       } else if (!structure || inClass) {
-        (IsSymbol(character, m_encoding) ? kinds.symbol : kinds.word) = true;
+        (IsSymbol(character) ? kinds.symbol : kinds.word) = true;
       }
       return true;
     });
@@ -225,22 +217,21 @@ class Alternatives {
   }
 
   std::string_view m_text;
-  TextEncoding m_encoding;
 };
 
 }  // namespace
 
-std::string DropSymbolWords(std::string_view expression, TextEncoding encoding) {
-  if (!HoldsSymbol(expression, encoding)) {
+std::string DropSymbolWords(std::string_view expression) {
+  if (!HoldsSymbol(expression)) {
     return std::string(expression);  // most answers: nothing to leave out
   }
-  const Alternatives alternatives(expression, encoding);
+  const Alternatives alternatives(expression);
   return alternatives.Filtered(
       [&](std::string_view alternative) { return alternatives.WithoutSymbols(alternative); });
 }
 
-std::string DropLatinSpellings(std::string_view expression, TextEncoding encoding) {
-  return Alternatives(expression, encoding).Filtered([](std::string_view alternative) {
+std::string DropLatinSpellings(std::string_view expression) {
+  return Alternatives(expression).Filtered([](std::string_view alternative) {
     const bool latin = std::all_of(alternative.begin(), alternative.end(), [](char byte) {
       return (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') || byte == '-';
     });
@@ -248,36 +239,28 @@ std::string DropLatinSpellings(std::string_view expression, TextEncoding encodin
   });
 }
 
-bool HoldsDictionaryWord(std::string_view answer, TextEncoding encoding) {
+bool HoldsDictionaryWord(std::string_view answer) {
   for (std::size_t position = 0; position < answer.size();) {
-    const std::size_t length = CharacterLength(answer, position, encoding);
+    const std::size_t length = CharacterLength(answer, position);
     const std::string_view character = answer.substr(position, length);
     position += length;
     if (character[0] >= 'A' && character[0] <= 'Z') {
       return true;
     }
-    if (encoding == TextEncoding::kUtf8) {
-      const char32_t code = Utf8CodePoint(character);
-      if ((code >= 0x3400 && code <= 0x9FFF) || (code >= 0xF900 && code <= 0xFAFF) ||
-          code == U'々') {
-        return true;
-      }
-    } else if (length == 2 && static_cast<unsigned char>(character[0]) >= 0x88) {
-      return true;  // code page 932 writes kanji from lead byte 0x88 on
+    const char32_t code = Utf8CodePoint(character);
+    if ((code >= 0x3400 && code <= 0x9FFF) || (code >= 0xF900 && code <= 0xFAFF) || code == U'々') {
+      return true;
     }
   }
   constexpr std::size_t kSpellings = 4;  // hiragana, katakana, full-width and typed Latin
-  return Alternatives(answer, encoding).TopLevel().size() > kSpellings;
+  return Alternatives(answer).TopLevel().size() > kSpellings;
 }
 
-std::string DropKanaSpellings(std::string_view expression, TextEncoding encoding) {
-  if (encoding != TextEncoding::kUtf8) {
-    return std::string(expression);
-  }
-  return Alternatives(expression, encoding).Filtered([](std::string_view alternative) {
+std::string DropKanaSpellings(std::string_view expression) {
+  return Alternatives(expression).Filtered([](std::string_view alternative) {
     bool kana = !alternative.empty();
     for (std::size_t position = 0; kana && position < alternative.size();) {
-      const std::size_t length = CharacterLength(alternative, position, TextEncoding::kUtf8);
+      const std::size_t length = CharacterLength(alternative, position);
       const std::string_view character = alternative.substr(position, length);
       position += length;
       const char32_t code = Utf8CodePoint(character);

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "search/text_encoding.h"
+
 namespace {
 
 bool ContainsAtCharacterStart(std::string_view text, const std::vector<bool>& starts,
@@ -17,9 +19,8 @@ bool ContainsAtCharacterStart(std::string_view text, const std::vector<bool>& st
 
 }  // namespace
 
-bool MatchesAnyLiteral(std::string_view name, std::span<const std::string> literals,
-                       TextEncoding encoding) {
-  const std::vector<bool> starts = CharacterStarts(name, encoding);
+bool MatchesAnyLiteral(std::string_view name, std::span<const std::string> literals) {
+  const std::vector<bool> starts = CharacterStarts(name);
   for (const std::string& literal : literals) {
     if (ContainsAtCharacterStart(name, starts, literal)) {
       return true;

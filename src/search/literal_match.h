@@ -4,10 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "search/text_encoding.h"
-
 // True when `name` contains one of `literals` starting at a character boundary, tried in
 // order, byte for byte (the caller folds both alike). The empty literal is contained in
 // every name.
-bool MatchesAnyLiteral(std::string_view name, std::span<const std::string> literals,
-                       TextEncoding encoding = kNativeTextEncoding);
+bool MatchesAnyLiteral(std::string_view name, std::span<const std::string> literals);

@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <limits>
 
+#include "search/text_encoding.h"
+
 namespace {
 
 // Whether every match of `literal` starts at a character boundary by itself, so that
-// reaching its end is a match without looking back. In UTF-8 any byte that is not a
-// continuation byte starts a character; in Shift_JIS any byte may follow a lead byte.
-bool StartsOnlyAtBoundaries(std::string_view literal, TextEncoding encoding) {
+// reaching its end is a match without looking back: any byte that is not a continuation
+// byte starts a character.
+bool StartsOnlyAtBoundaries(std::string_view literal) {
   const auto first = static_cast<unsigned char>(literal.front());
-  return encoding == TextEncoding::kUtf8 && (first < 0x80 || first > 0xBF);
+  return first < 0x80 || first > 0xBF;
 }
 
 }  // namespace
@@ -57,7 +59,7 @@ struct LiteralMatcher::Builder {
   // is seen to be redundant: wherever it matches, the shorter one matched at the same
   // start.
   void Insert(std::string_view literal) {
-    const bool sure = StartsOnlyAtBoundaries(literal, matcher.m_encoding);
+    const bool sure = StartsOnlyAtBoundaries(literal);
     std::uint32_t node = 0;
     for (std::size_t index = 0; index < literal.size(); ++index) {
       const std::size_t slot = std::size_t{node} * classCount +
@@ -174,11 +176,10 @@ struct LiteralMatcher::Builder {
   }
 };
 
-LiteralMatcher::LiteralMatcher(std::span<const std::string> literals, TextEncoding encoding)
-    : LiteralMatcher(std::vector<std::string_view>(literals.begin(), literals.end()), encoding) {}
+LiteralMatcher::LiteralMatcher(std::span<const std::string> literals)
+    : LiteralMatcher(std::vector<std::string_view>(literals.begin(), literals.end())) {}
 
-LiteralMatcher::LiteralMatcher(std::span<const std::string_view> literals, TextEncoding encoding)
-    : m_encoding(encoding) {
+LiteralMatcher::LiteralMatcher(std::span<const std::string_view> literals) {
   std::vector<std::string_view> useful;
   for (const std::string_view literal : literals) {
     if (literal.empty()) {
@@ -211,14 +212,10 @@ bool LiteralMatcher::Matches(std::string_view name) const {
   if (m_transitions.empty()) {
     return false;
   }
-  if (m_encoding == TextEncoding::kUtf8) {
-    return Run(name, nullptr);
-  }
-  const std::vector<bool> starts = CharacterStarts(name, m_encoding);
-  return Run(name, &starts);
+  return Run(name);
 }
 
-bool LiteralMatcher::Run(std::string_view input, const std::vector<bool>* characterStarts) const {
+bool LiteralMatcher::Run(std::string_view input) const {
   const std::uint32_t* transitions = m_transitions.data();
   std::uint32_t state = 0;
   for (std::size_t index = 0; index < input.size(); ++index) {
@@ -227,7 +224,7 @@ bool LiteralMatcher::Run(std::string_view input, const std::vector<bool>* charac
       if (state == m_matchState) {
         return true;
       }
-      if (AnyCheckedMatch(input, index + 1, state, characterStarts)) {
+      if (AnyCheckedMatch(input, index + 1, state)) {
         return true;
       }
     }
@@ -235,15 +232,13 @@ bool LiteralMatcher::Run(std::string_view input, const std::vector<bool>* charac
   return false;
 }
 
-bool LiteralMatcher::AnyCheckedMatch(std::string_view input, std::size_t end, std::uint32_t state,
-                                     const std::vector<bool>* characterStarts) const {
+bool LiteralMatcher::AnyCheckedMatch(std::string_view input, std::size_t end,
+                                     std::uint32_t state) const {
   const std::size_t checked = (state - m_firstCheckedState) / m_classCount;
   for (std::uint32_t at = m_checkedRangeStart[checked]; at < m_checkedRangeStart[checked + 1];
        ++at) {
     const std::size_t start = end - m_checkedLengths[at];
-    const bool boundary =
-        characterStarts != nullptr ? (*characterStarts)[start] : IsUtf8CharacterStart(input, start);
-    if (boundary) {
+    if (IsUtf8CharacterStart(input, start)) {
       return true;
     }
   }

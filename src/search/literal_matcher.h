@@ -8,17 +8,13 @@
 #include <string_view>
 #include <vector>
 
-#include "search/text_encoding.h"
-
 // Answers MatchesAnyLiteral(name, literals) for many names in one pass over each name's
 // bytes: the literals are compiled once into a deterministic Aho-Corasick automaton.
 // Built once per refresh; immutable afterwards.
 class LiteralMatcher {
  public:
-  explicit LiteralMatcher(std::span<const std::string> literals,
-                          TextEncoding encoding = kNativeTextEncoding);
-  explicit LiteralMatcher(std::span<const std::string_view> literals,
-                          TextEncoding encoding = kNativeTextEncoding);
+  explicit LiteralMatcher(std::span<const std::string> literals);
+  explicit LiteralMatcher(std::span<const std::string_view> literals);
 
   // True when `name` contains one of the literals at a character boundary.
   bool Matches(std::string_view name) const;
@@ -31,11 +27,9 @@ class LiteralMatcher {
  private:
   struct Builder;
 
-  bool Run(std::string_view input, const std::vector<bool>* characterStarts) const;
-  bool AnyCheckedMatch(std::string_view input, std::size_t end, std::uint32_t state,
-                       const std::vector<bool>* characterStarts) const;
+  bool Run(std::string_view input) const;
+  bool AnyCheckedMatch(std::string_view input, std::size_t end, std::uint32_t state) const;
 
-  TextEncoding m_encoding;
   bool m_matchesEverything = false;
   // Input byte -> its column in the transition table (0 for bytes in no literal).
   std::array<std::uint32_t, 256> m_byteClass{};

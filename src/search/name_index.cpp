@@ -8,6 +8,7 @@
 
 #include "search/freed_memory.h"
 #include "search/literal_matcher.h"
+#include "search/text_encoding.h"
 #include "search/text_fold.h"
 
 namespace {
@@ -52,8 +53,7 @@ class PostingCounter {
 };
 
 // The index of the names `bytes` holds back to back, each ending at its entry of `ends`.
-NameIndex IndexOfCopies(const std::string& bytes, const std::vector<std::size_t>& ends,
-                        TextEncoding encoding) {
+NameIndex IndexOfCopies(const std::string& bytes, const std::vector<std::size_t>& ends) {
   std::vector<std::string_view> names;
   names.reserve(ends.size());
   std::size_t start = 0;
@@ -61,7 +61,7 @@ NameIndex IndexOfCopies(const std::string& bytes, const std::vector<std::size_t>
     names.emplace_back(bytes.data() + start, end - start);
     start = end;
   }
-  return NameIndex(names, encoding);
+  return NameIndex(names);
 }
 
 }  // namespace
@@ -96,8 +96,7 @@ std::vector<std::size_t> NameMatches::Positions() const {
   return positions;
 }
 
-NameIndex::NameIndex(std::span<const std::string_view> names, TextEncoding encoding)
-    : m_encoding(encoding) {
+NameIndex::NameIndex(std::span<const std::string_view> names) {
   m_nameStarts.reserve(names.size() + 1);
   // Names are short and share most of their characters and pairs: a few keys per name.
   m_characterKeys.reserve(names.size() / 4);
@@ -107,12 +106,12 @@ NameIndex::NameIndex(std::span<const std::string_view> names, TextEncoding encod
   occurrenceEnds.reserve(names.size());
   for (std::size_t position = 0; position < names.size(); ++position) {
     m_nameStarts.push_back(m_names.size());
-    m_names.append(FoldName(names[position], encoding));
+    m_names.append(FoldName(names[position]));
     const auto name = static_cast<std::uint32_t>(position);
     const std::string_view folded = std::string_view(m_names).substr(m_nameStarts.back());
     std::uint32_t previous = 0;
     for (std::size_t at = 0; at < folded.size();) {
-      const std::size_t length = CharacterLength(folded, at, encoding);
+      const std::size_t length = CharacterLength(folded, at);
       const std::uint32_t key = CharacterKey(folded, at, length);
       counter.Note(m_characterKeys, key, name);
       if (at != 0) {
@@ -161,8 +160,8 @@ bool NameIndex::Narrow(std::string_view literal, Postings& postings, bool& sure)
   std::size_t characters = 0;
   std::size_t at = 0;
   std::uint32_t previous = 0;
-  while (at < literal.size() && IsCompleteCharacter(literal, at, m_encoding)) {
-    const std::size_t length = CharacterLength(literal, at, m_encoding);
+  while (at < literal.size() && IsCompleteCharacter(literal, at)) {
+    const std::size_t length = CharacterLength(literal, at);
     const std::uint32_t key = CharacterKey(literal, at, length);
     if (characters != 0) {
       const Postings pair = PostingsOf(m_pairKeys, PairKey(previous, key));
@@ -223,7 +222,7 @@ NameMatches NameIndex::Search(std::span<const std::string> literals) const {
   if (testEveryName) {
     candidates.AddAll();
   }
-  const LiteralMatcher matcher(tested, m_encoding);
+  const LiteralMatcher matcher(tested);
   for (std::size_t word = 0; word < candidates.m_words.size(); ++word) {
     for (std::uint64_t bits = candidates.m_words[word] & ~kept.m_words[word]; bits != 0;
          bits &= bits - 1) {
@@ -237,8 +236,7 @@ NameMatches NameIndex::Search(std::span<const std::string> literals) const {
   return kept;
 }
 
-std::future<NameIndex> BuildNameIndexInBackground(std::span<const std::string_view> names,
-                                                  TextEncoding encoding) {
+std::future<NameIndex> BuildNameIndexInBackground(std::span<const std::string_view> names) {
   // One buffer instead of a string per name: the copy stays a few milliseconds at
   // 100,000 names.
   std::string bytes;
@@ -248,12 +246,11 @@ std::future<NameIndex> BuildNameIndexInBackground(std::span<const std::string_vi
     bytes += name;
     ends.push_back(bytes.size());
   }
-  return std::async(std::launch::async,
-                    [bytes = std::move(bytes), ends = std::move(ends), encoding] {
-                      NameIndex index = IndexOfCopies(bytes, ends, encoding);
-                      // The building's scratch is twice the index; the allocator would
-                      // keep it in this thread's heap for good.
-                      ReturnFreedMemory();
-                      return index;
-                    });
+  return std::async(std::launch::async, [bytes = std::move(bytes), ends = std::move(ends)] {
+    NameIndex index = IndexOfCopies(bytes, ends);
+    // The building's scratch is twice the index; the allocator would
+    // keep it in this thread's heap for good.
+    ReturnFreedMemory();
+    return index;
+  });
 }

@@ -9,8 +9,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "search/text_encoding.h"
-
 // The names one search kept, by their position in the index that answered it.
 class NameMatches {
  public:
@@ -45,8 +43,7 @@ class NameMatches {
 // answers for the names it was built from, however they change afterwards.
 class NameIndex {
  public:
-  explicit NameIndex(std::span<const std::string_view> names = {},
-                     TextEncoding encoding = kNativeTextEncoding);
+  explicit NameIndex(std::span<const std::string_view> names = {});
 
   std::size_t size() const { return m_nameStarts.size() - 1; }
 
@@ -75,7 +72,6 @@ class NameIndex {
   // may hold it.
   bool Narrow(std::string_view literal, Postings& postings, bool& sure) const;
 
-  TextEncoding m_encoding;
   std::string m_names;                    // every name folded, back to back
   std::vector<std::size_t> m_nameStarts;  // where each name starts, then the end
   // Key -> its posting list's number. A character is its bytes read as a big-endian
@@ -91,5 +87,4 @@ class NameIndex {
 
 // Builds the index of `names` on a worker thread, from a copy of them made before this
 // returns, so the names may change meanwhile.
-std::future<NameIndex> BuildNameIndexInBackground(std::span<const std::string_view> names,
-                                                  TextEncoding encoding = kNativeTextEncoding);
+std::future<NameIndex> BuildNameIndexInBackground(std::span<const std::string_view> names);

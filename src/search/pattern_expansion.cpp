@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "search/text_encoding.h"
+
 namespace {
 
 using Strings = std::vector<std::string>;
@@ -47,8 +49,7 @@ std::optional<char32_t> DecodeUtf8(std::string_view character) {
 // false at anything else.
 class Expansion {
  public:
-  Expansion(std::string_view text, TextEncoding encoding, std::size_t byteLimit)
-      : m_text(text), m_encoding(encoding), m_byteLimit(byteLimit) {}
+  Expansion(std::string_view text, std::size_t byteLimit) : m_text(text), m_byteLimit(byteLimit) {}
 
   bool Run(Strings& out) { return Alternation(0, out) && AtEnd(); }
 
@@ -60,7 +61,7 @@ class Expansion {
   }
 
   std::string_view Token() const {
-    return m_text.substr(m_position, CharacterLength(m_text, m_position, m_encoding));
+    return m_text.substr(m_position, CharacterLength(m_text, m_position));
   }
 
   // "{n}", "{n,}" or "{n,m}" at the current position.
@@ -310,9 +311,6 @@ class Expansion {
   }
 
   bool AddRange(const std::string& low, const std::string& high, Strings& members) const {
-    if (m_encoding != TextEncoding::kUtf8) {
-      return false;
-    }
     const std::optional<char32_t> first = DecodeUtf8(low);
     const std::optional<char32_t> last = DecodeUtf8(high);
     if (!first || !last || *first > *last || *last - *first > kMaxRangeWidth) {
@@ -327,7 +325,6 @@ class Expansion {
   }
 
   std::string_view m_text;
-  TextEncoding m_encoding;
   std::size_t m_byteLimit;
   std::size_t m_position = 0;
   std::size_t m_bytes = 0;          // spelled out so far, a rough guard against blow-up
@@ -337,9 +334,9 @@ class Expansion {
 }  // namespace
 
 bool ExpandPattern(std::string_view expression, std::vector<std::string>& literals,
-                   TextEncoding encoding, std::size_t byteLimit) {
+                   std::size_t byteLimit) {
   Strings expanded;
-  if (!Expansion(expression, encoding, byteLimit).Run(expanded)) {
+  if (!Expansion(expression, byteLimit).Run(expanded)) {
     return false;
   }
   literals.insert(literals.end(), std::make_move_iterator(expanded.begin()),

@@ -5,8 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "search/text_encoding.h"
-
 // The most bytes the literals of one expansion may take; an expression that spells out
 // more is left to the regular-expression engine.
 inline constexpr std::size_t kExpansionByteLimit = std::size_t{4} << 20;
@@ -21,5 +19,4 @@ inline constexpr std::size_t kExpansionByteLimit = std::size_t{4} << 20;
 // (unbalanced parentheses or brackets, a quantifier with nothing to repeat), and when
 // the literals would take more than `byteLimit` bytes.
 bool ExpandPattern(std::string_view expression, std::vector<std::string>& literals,
-                   TextEncoding encoding = kNativeTextEncoding,
                    std::size_t byteLimit = kExpansionByteLimit);

@@ -27,10 +27,7 @@ struct RegexFilter::Context {
   ~Context() { pcre2_match_context_free(context); }
 };
 
-RegexFilter::RegexFilter(std::string_view expression, TextEncoding encoding) {
-  if (encoding != TextEncoding::kUtf8) {
-    return;
-  }
+RegexFilter::RegexFilter(std::string_view expression) {
   int error = 0;
   PCRE2_SIZE offset = 0;
   pcre2_code* code =

@@ -3,16 +3,14 @@
 #include <memory>
 #include <string_view>
 
-#include "search/text_encoding.h"
-
 // A dictionary answer that ExpandPattern does not spell out, evaluated by PCRE2 (UTF
 // mode, names that are not well-formed UTF-8 matched in their well-formed parts). Few
 // answers come here, so PCRE2's interpreter serves. Each match is bounded, so that no expression
 // can stall the search; a name whose match runs past the bound is not kept. An expression PCRE2
-// rejects, and any expression in Shift_JIS, keeps no name.
+// rejects keeps no name.
 class RegexFilter {
  public:
-  explicit RegexFilter(std::string_view expression, TextEncoding encoding = kNativeTextEncoding);
+  explicit RegexFilter(std::string_view expression);
   ~RegexFilter();
   RegexFilter(const RegexFilter&) = delete;
   RegexFilter& operator=(const RegexFilter&) = delete;

@@ -169,6 +169,6 @@ std::vector<std::string> SearchExpressions(MigemoDictionary& dictionary,
   if (searchText.empty()) {
     return {};
   }
-  const std::string text = FoldName(searchText, kNativeTextEncoding);
+  const std::string text = FoldName(searchText);
   return ExpressionBuilder(dictionary, text).Build();
 }

@@ -41,7 +41,7 @@ struct SearchPlan {
 };
 
 std::vector<std::string> DictionaryTexts(const std::string& searchText) {
-  return RomajiReadings(FoldName(searchText, kNativeTextEncoding));
+  return RomajiReadings(FoldName(searchText));
 }
 
 SearchPlan PlanSearch(MigemoDictionary& dictionary, const std::string& searchText) {
@@ -75,7 +75,7 @@ std::vector<std::size_t> SearchNames(MigemoDictionary& dictionary, const std::st
   }
   std::string folded;
   for (std::size_t position = 0; position < names.size(); ++position) {
-    folded = FoldName(names[position], kNativeTextEncoding);
+    folded = FoldName(names[position]);
     if (plan.Matches(matcher, folded)) {
       kept.push_back(position);
     }

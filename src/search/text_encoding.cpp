@@ -49,27 +49,15 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t position) {
   return length;
 }
 
-// Lead bytes of code page 932.
-bool IsShiftJisLead(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 }  // namespace
 
-std::size_t CharacterLength(std::string_view text, std::size_t position, TextEncoding encoding) {
-  if (encoding == TextEncoding::kShiftJis) {
-    const bool lead = IsShiftJisLead(static_cast<unsigned char>(text[position]));
-    return lead && position + 1 < text.size() ? 2 : 1;
-  }
+std::size_t CharacterLength(std::string_view text, std::size_t position) {
   return Utf8SequenceLength(text, position);
 }
 
-bool IsCompleteCharacter(std::string_view text, std::size_t position, TextEncoding encoding) {
+bool IsCompleteCharacter(std::string_view text, std::size_t position) {
   const auto lead = static_cast<unsigned char>(text[position]);
   const std::size_t left = text.size() - position;
-  if (encoding == TextEncoding::kShiftJis) {
-    return !IsShiftJisLead(lead) || left >= 2;
-  }
   if (Utf8SequenceLength(text, position) > 1 || lead < 0xC2 || lead > 0xF4) {
     return true;
   }
@@ -78,11 +66,11 @@ bool IsCompleteCharacter(std::string_view text, std::size_t position, TextEncodi
   return left >= needed;
 }
 
-std::vector<bool> CharacterStarts(std::string_view text, TextEncoding encoding) {
+std::vector<bool> CharacterStarts(std::string_view text) {
   std::vector<bool> starts(text.size(), false);
   for (std::size_t position = 0; position < text.size();) {
     starts[position] = true;
-    position += CharacterLength(text, position, encoding);
+    position += CharacterLength(text, position);
   }
   return starts;
 }
@@ -95,6 +83,21 @@ bool IsUtf8CharacterStart(std::string_view text, std::size_t position) {
     if (Utf8SequenceLength(text, position - back) > back) {
       return false;
     }
+  }
+  return true;
+}
+
+bool IsWellFormedUtf8(std::string_view text) {
+  for (std::size_t position = 0; position < text.size();) {
+    if (static_cast<unsigned char>(text[position]) < 0x80) {
+      ++position;
+      continue;
+    }
+    const std::size_t length = Utf8SequenceLength(text, position);
+    if (length == 1) {
+      return false;
+    }
+    position += length;
   }
   return true;
 }

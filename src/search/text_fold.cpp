@@ -1,7 +1,8 @@
 #include "search/text_fold.h"
 
 #include <array>
-#include <cstdint>
+
+#include "search/text_encoding.h"
 
 namespace {
 
@@ -58,8 +59,7 @@ char32_t Voiced(char32_t base, bool semi) {
 // The code point of the three-byte UTF-8 character EF xx yy at `position`, or 0 when
 // there is none there.
 char32_t HalfAndFullWidthForm(std::string_view text, std::size_t position) {
-  if (CharacterLength(text, position, TextEncoding::kUtf8) != 3 ||
-      static_cast<unsigned char>(text[position]) != 0xEF) {
+  if (CharacterLength(text, position) != 3 || static_cast<unsigned char>(text[position]) != 0xEF) {
     return 0;
   }
   return 0xF000 | ((static_cast<char32_t>(text[position + 1]) & 0x3F) << 6) |
@@ -70,7 +70,7 @@ std::string FoldUtf8(std::string_view name) {
   std::string folded;
   folded.reserve(name.size());
   for (std::size_t position = 0; position < name.size();) {
-    const std::size_t length = CharacterLength(name, position, TextEncoding::kUtf8);
+    const std::size_t length = CharacterLength(name, position);
     const char32_t code = HalfAndFullWidthForm(name, position);
     position += length;
     if (IsFullWidthAlphanumeric(code)) {
@@ -96,110 +96,24 @@ std::string FoldUtf8(std::string_view name) {
   return folded;
 }
 
-// Katakana as code page 932 writes it: ァ (U+30A1) is 83 40, in code point order, with
-// 83 7F left out.
-void AppendShiftJisKana(std::string& out, char32_t code) {
-  std::uint32_t second = 0;
-  switch (code) {
-    case U'。':
-      second = 0x8142;
-      break;
-    case U'「':
-      second = 0x8175;
-      break;
-    case U'」':
-      second = 0x8176;
-      break;
-    case U'、':
-      second = 0x8141;
-      break;
-    case U'・':
-      second = 0x8145;
-      break;
-    case U'ー':
-      second = 0x815B;
-      break;
-    case U'゛':
-      second = 0x814A;
-      break;
-    case U'゜':
-      second = 0x814B;
-      break;
-    default: {
-      std::uint32_t offset = code - U'ァ';
-      second = 0x8340 + offset + (offset >= 0x3F ? 1 : 0);
-      break;
-    }
-  }
-  out += static_cast<char>(second >> 8);
-  out += static_cast<char>(second & 0xFF);
-}
-
-std::string FoldShiftJis(std::string_view name) {
-  std::string folded;
-  folded.reserve(name.size());
-  for (std::size_t position = 0; position < name.size();) {
-    const std::size_t length = CharacterLength(name, position, TextEncoding::kShiftJis);
-    const auto lead = static_cast<unsigned char>(name[position]);
-    if (length == 2 && lead == 0x82) {
-      const auto trail = static_cast<unsigned char>(name[position + 1]);
-      if (trail >= 0x4F && trail <= 0x58) {
-        folded += static_cast<char>(trail - 0x4F + '0');
-      } else if (trail >= 0x60 && trail <= 0x79) {
-        folded += static_cast<char>(trail - 0x60 + 'a');
-      } else if (trail >= 0x81 && trail <= 0x9A) {
-        folded += static_cast<char>(trail - 0x81 + 'a');
-      } else {
-        folded.append(name.substr(position, 2));
-      }
-      position += 2;
-      continue;
-    }
-    if (length == 1 && lead >= 0xA1 && lead <= 0xDF) {
-      char32_t full = kFullWidthKana[lead - 0xA1];
-      position += 1;
-      if (position < name.size()) {
-        const auto mark = static_cast<unsigned char>(name[position]);
-        if (mark == 0xDE || mark == 0xDF) {
-          // Code page 932 has no ヷ or ヺ: those stay two characters.
-          if (const char32_t joined = Voiced(full, mark == 0xDF); joined != 0 && joined < U'ヷ') {
-            full = joined;
-            position += 1;
-          }
-        }
-      }
-      AppendShiftJisKana(folded, full);
-      continue;
-    }
-    if (length == 1) {
-      folded += Lower(name[position]);
-    } else {
-      folded.append(name.substr(position, length));
-    }
-    position += length;
-  }
-  return folded;
-}
-
 }  // namespace
 
-bool MayFoldWidth(std::string_view name, TextEncoding encoding) {
+bool MayFoldWidth(std::string_view name) {
   for (const char byte : name) {
-    const auto value = static_cast<unsigned char>(byte);
-    if (encoding == TextEncoding::kUtf8 ? value == 0xEF : value >= 0x80) {
+    if (static_cast<unsigned char>(byte) == 0xEF) {
       return true;
     }
   }
   return false;
 }
 
-std::string FoldName(std::string_view name, TextEncoding encoding) {
-  if (!MayFoldWidth(name, encoding)) {
+std::string FoldName(std::string_view name) {
+  if (!MayFoldWidth(name)) {
     std::string folded(name);
     for (char& byte : folded) {
       byte = Lower(byte);
     }
     return folded;
   }
-  return encoding == TextEncoding::kUtf8 ? FoldUtf8(name) : FoldShiftJis(name);
+  return FoldUtf8(name);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "search/text_encoding.h"
+#include "store/code_page_932.h"
 
 namespace {
 
@@ -216,7 +217,14 @@ std::string ArchiveReader::ReadString() {
                        std::to_string(Offset()) + " exceeds the data");
   }
   const std::string_view bytes = ReadBytes(static_cast<std::size_t>(length * unitBytes));
-  return wide ? Utf16LeToUtf8(bytes) : std::string(bytes);
+  if (wide) {
+    return Utf16LeToUtf8(bytes);
+  }
+  if (m_narrowText == NarrowText::kCodePage932) {
+    return Utf8FromCodePage932(bytes);
+  }
+  m_narrowTextsWereUtf8 = m_narrowTextsWereUtf8 && IsWellFormedUtf8(bytes);
+  return std::string(bytes);
 }
 
 std::uint64_t ArchiveReader::ReadCount(std::size_t minElementBytes) {

@@ -48,6 +48,10 @@ class ArchiveWriter {
   std::map<std::string, std::uint32_t, std::less<>> m_classIndex;
 };
 
+// How a reader takes narrow strings: as the UTF-8 this program writes, or as the code
+// page 932 of older collection files, converted to UTF-8.
+enum class NarrowText { kUtf8, kCodePage932 };
+
 // Hands a reader the next bytes of data too large to hold whole: fills up to `size`
 // bytes at `into` and returns how many, 0 only at the data's end. A failure to read
 // throws, as anything but ArchiveError, which means bad data.
@@ -72,9 +76,12 @@ class ArchiveReader {
   std::uint64_t ReadU64();
   std::string_view ReadBytes(std::size_t size);  // a view into the block or the piece
 
-  // Either form: narrow bytes as they are, or UTF-16 converted to UTF-8 (an
-  // unpaired surrogate becomes U+FFFD).
+  // Either form: narrow bytes as they are (or from code page 932), or UTF-16 converted
+  // to UTF-8 (an unpaired surrogate becomes U+FFFD).
   std::string ReadString();
+  void SetNarrowText(NarrowText form) { m_narrowText = form; }
+  // False once a narrow string taken as UTF-8 was not well-formed UTF-8.
+  bool NarrowTextsWereUtf8() const { return m_narrowTextsWereUtf8; }
   // Fails unless `count` elements of at least `minElementBytes` each still fit.
   std::uint64_t ReadCount(std::size_t minElementBytes);
   // Also the older form: a first 32-bit value other than the mark is the time.
@@ -101,4 +108,6 @@ class ArchiveReader {
   std::string m_piece;
   std::uint32_t m_nextIndex = 1;
   std::map<std::uint32_t, std::string, std::less<>> m_classes;  // index -> class name
+  NarrowText m_narrowText = NarrowText::kUtf8;
+  bool m_narrowTextsWereUtf8 = true;
 };

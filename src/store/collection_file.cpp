@@ -7,6 +7,7 @@
 
 #include "resources/texts.h"
 #include "store/archive.h"
+#include "store/code_page_932_collection.h"
 #include "store/containing_folder.h"
 #include "store/files.h"
 #include "store/fill_text.h"
@@ -39,8 +40,10 @@ std::unique_ptr<VostekData> DefaultCollection() {
 
 // Reads the collection in the file at `path` a piece at a time: the whole file would
 // take as much memory again as the items made from it. Returns 0, or errno's value when
-// the file cannot be opened or read; throws ArchiveError for bad data.
-int ReadCollectionFile(Files& files, const std::string& path, std::unique_ptr<VostekData>* data) {
+// the file cannot be opened or read; throws ArchiveError for bad data. `textsAreUtf8`
+// tells whether every narrow text was well-formed UTF-8.
+int ReadCollectionFile(Files& files, const std::string& path, std::unique_ptr<VostekData>* data,
+                       bool* textsAreUtf8) {
   std::unique_ptr<FileReader> file;
   if (const int failure =
           files.OpenForReading(path, std::numeric_limits<std::size_t>::max(), &file);
@@ -55,6 +58,7 @@ int ReadCollectionFile(Files& files, const std::string& path, std::unique_ptr<Vo
   });
   try {
     *data = ReadCollection(archive);
+    *textsAreUtf8 = archive.NarrowTextsWereUtf8();
   } catch (const ArchiveError&) {
     if (readFailure != 0) {
       return readFailure;
@@ -66,13 +70,16 @@ int ReadCollectionFile(Files& files, const std::string& path, std::unique_ptr<Vo
 
 }  // namespace
 
-std::string FreeUnsavedName(Files& files, const std::string& path) {
-  const std::string base = path + ".unsaved";
+std::string FirstFreeName(Files& files, const std::string& base) {
   std::string name = base;
   for (unsigned long number = 1; files.NameIsTaken(name); ++number) {
     name = base + "." + std::to_string(number);
   }
   return name;
+}
+
+std::string FreeUnsavedName(Files& files, const std::string& path) {
+  return FirstFreeName(files, path + ".unsaved");
 }
 
 std::string WriteCollection(const VostekData& data) {
@@ -100,8 +107,12 @@ CollectionLoadResult LoadCollectionWith(Files& files, const std::string& path) {
   result.savePath = path;
   int failure = 0;
   bool damaged = false;
+  bool textsAreUtf8 = true;
   try {
-    failure = ReadCollectionFile(files, path, &result.data);
+    failure = ReadCollectionFile(files, path, &result.data, &textsAreUtf8);
+    if (failure == 0 && !textsAreUtf8) {
+      failure = ReadCodePage932CollectionFile(files, path, &result);
+    }
   } catch (const ArchiveError&) {
     damaged = true;
   }
@@ -136,7 +147,9 @@ CollectionLoadResult LoadCollectionWith(Files& files, const std::string& path) {
     if (result.data->GetGroupCount() == 0) {
       result.data->InitDefault();
     }
-    result.status = CollectionStatus::Loaded;
+    if (result.status != CollectionStatus::Converted) {
+      result.status = CollectionStatus::Loaded;
+    }
     return result;
   }
   result.data = DefaultCollection();

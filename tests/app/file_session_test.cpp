@@ -179,7 +179,7 @@ TEST(FileSessionTest, RunsFollowTheSavingRules) {
     FileSession session(files, host, kFolder, '/');
     ASSERT_TRUE(session.Claim());
     EXPECT_EQ(session.Open(), "");
-    const std::string collectionMessage = session.TakeCollection();
+    const std::string collectionMessage = session.TakeCollection().text;
     EXPECT_EQ(collectionMessage.empty(), c.unreadable.empty()) << collectionMessage;
     session.StartRunning();
     ASSERT_NE(g_data, nullptr);

@@ -15,7 +15,6 @@ struct Dropped {
 };
 
 TEST(DropSymbolWords, LeavesOutTopLevelWordsOfSymbolsAloneAndLatinSpellingsWhenAsked) {
-  constexpr TextEncoding utf8 = TextEncoding::kUtf8;
   const Dropped examples[] = {
       {"([‾＿]|ィネ|line)", "(ィネ|line)"},
       {"([瑛、晃，・Т]|光男|\\.|て)", "([瑛晃Т]|光男|て)"},
@@ -28,29 +27,24 @@ TEST(DropSymbolWords, LeavesOutTopLevelWordsOfSymbolsAloneAndLatinSpellingsWhenA
       {"(a)(、)", "(a)(、)"},  // two groups: the top level is the whole
   };
   for (const Dropped& example : examples) {
-    EXPECT_EQ(DropSymbolWords(example.expression, utf8), example.words) << example.expression;
+    EXPECT_EQ(DropSymbolWords(example.expression), example.words) << example.expression;
   }
   // The Latin spelling of a loose reading goes; Latin words of the dictionary stay.
-  EXPECT_EQ(DropLatinSpellings("(減員|げんい[んの]|gennin|gennin)", utf8), "(減員|げんい[んの])");
-  EXPECT_EQ(DropLatinSpellings("(ｕ[ぼべ]|usb(ハブ|バス)|usb|ko-hi-)", utf8),
+  EXPECT_EQ(DropLatinSpellings("(減員|げんい[んの]|gennin|gennin)"), "(減員|げんい[んの])");
+  EXPECT_EQ(DropLatinSpellings("(ｕ[ぼべ]|usb(ハブ|バス)|usb|ko-hi-)"),
             "(ｕ[ぼべ]|usb(ハブ|バス))");
   // So do the kana spellings of a reading that was asked only for its words.
-  EXPECT_EQ(DropKanaSpellings("(キョウト|京[都徳]|きょう[とど]|スーパー|ちゃん付け)", utf8),
+  EXPECT_EQ(DropKanaSpellings("(キョウト|京[都徳]|きょう[とど]|スーパー|ちゃん付け)"),
             "(京[都徳]|スーパー|ちゃん付け)");
-  // Code page 932: "＿" (81 51) and "、" (81 41) are symbols, "ー" (81 5B) and "ア" are not.
-  EXPECT_EQ(DropSymbolWords("(\x81\x51|\x81\x41|\x81\x5B|\x83\x41)", TextEncoding::kShiftJis),
-            "(\x81\x5B|\x83\x41)");
 }
 
 TEST(HoldsDictionaryWord, KanjiCapitalsOrMoreThanTheSpellings) {
-  constexpr TextEncoding utf8 = TextEncoding::kUtf8;
-  EXPECT_TRUE(HoldsDictionaryWord("(ケイヒ|経費|けいひ|ｋｅｉｈｉ|keihi)", utf8));
-  EXPECT_TRUE(HoldsDictionaryWord("(ウs[ぼべ]|ｕｓｂ|USB(ハブ|メモリ)|usb)", utf8));
-  EXPECT_TRUE(HoldsDictionaryWord("(ゴオgェ|ごおgぇ|ｇｏｏｇｌｅ|グーグル|google)", utf8));
-  EXPECT_FALSE(
-      HoldsDictionaryWord("(トドリスト|とどりすと|ｔｏｄｏｒｉｓｕｔｏ|todorisuto)", utf8));
-  EXPECT_FALSE(HoldsDictionaryWord("(セイサ[ンノ]|せいさ[んの]|ｓｅｉｓａｎ|seisan)", utf8));
-  EXPECT_FALSE(HoldsDictionaryWord("", utf8));
+  EXPECT_TRUE(HoldsDictionaryWord("(ケイヒ|経費|けいひ|ｋｅｉｈｉ|keihi)"));
+  EXPECT_TRUE(HoldsDictionaryWord("(ウs[ぼべ]|ｕｓｂ|USB(ハブ|メモリ)|usb)"));
+  EXPECT_TRUE(HoldsDictionaryWord("(ゴオgェ|ごおgぇ|ｇｏｏｇｌｅ|グーグル|google)"));
+  EXPECT_FALSE(HoldsDictionaryWord("(トドリスト|とどりすと|ｔｏｄｏｒｉｓｕｔｏ|todorisuto)"));
+  EXPECT_FALSE(HoldsDictionaryWord("(セイサ[ンノ]|せいさ[んの]|ｓｅｉｓａｎ|seisan)"));
+  EXPECT_FALSE(HoldsDictionaryWord(""));
 }
 
 struct Loose {

@@ -1,8 +1,8 @@
-// Reads arbitrary bytes as a dictionary answer and arbitrary names, in both encodings:
-// the answer's normal form and its expansion never fail, the one-pass matcher, the index
-// of the names and the direct literal-by-literal test always agree, and wherever PCRE2
-// accepts an expression the expansion spells out, PCRE2 keeps the same names. Input:
-// expression, then names, separated by newline bytes.
+// Reads arbitrary bytes as a dictionary answer and arbitrary names: the answer's normal
+// form and its expansion never fail, the one-pass matcher, the index of the names and
+// the direct literal-by-literal test always agree, and wherever PCRE2 accepts an
+// expression the expansion spells out, PCRE2 keeps the same names. Input: expression,
+// then names, separated by newline bytes.
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
@@ -19,7 +19,6 @@
 #include "search/name_index.h"
 #include "search/pattern_expansion.h"
 #include "search/regex_filter.h"
-#include "search/text_encoding.h"
 #include "search/text_fold.h"
 
 namespace {
@@ -60,29 +59,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     names.push_back(rest);
   }
-  for (const TextEncoding encoding : {TextEncoding::kUtf8, TextEncoding::kShiftJis}) {
-    const std::string normal = NormalizeAnswer(expression, encoding);
-    const RegexFilter filter(normal, encoding);
-    std::vector<std::string> literals;
-    if (!ExpandPattern(expression, literals, encoding, 1 << 16)) {
-      for (const std::string_view name : names) {
-        filter.Matches(FoldName(name, encoding));
-      }
-      continue;
+  const std::string normal = NormalizeAnswer(expression);
+  const RegexFilter filter(normal);
+  std::vector<std::string> literals;
+  if (!ExpandPattern(expression, literals, 1 << 16)) {
+    for (const std::string_view name : names) {
+      filter.Matches(FoldName(name));
     }
-    const LiteralMatcher matcher(literals, encoding);
-    const NameMatches indexed = NameIndex(names, encoding).Search(literals);
-    std::vector<bool> pcre2;
-    const bool compared = encoding == TextEncoding::kUtf8 && Pcre2Matches(expression, names, pcre2);
-    for (std::size_t position = 0; position < names.size(); ++position) {
-      const std::string folded = FoldName(names[position], encoding);
-      const bool expected = MatchesAnyLiteral(folded, literals, encoding);
-      if (matcher.Matches(folded) != expected || indexed.Contains(position) != expected) {
-        std::abort();
-      }
-      if (compared && MatchesAnyLiteral(names[position], literals, encoding) != pcre2[position]) {
-        std::abort();
-      }
+    return 0;
+  }
+  const LiteralMatcher matcher(literals);
+  const NameMatches indexed = NameIndex(names).Search(literals);
+  std::vector<bool> pcre2;
+  const bool compared = Pcre2Matches(expression, names, pcre2);
+  for (std::size_t position = 0; position < names.size(); ++position) {
+    const std::string folded = FoldName(names[position]);
+    const bool expected = MatchesAnyLiteral(folded, literals);
+    if (matcher.Matches(folded) != expected || indexed.Contains(position) != expected) {
+      std::abort();
+    }
+    if (compared && MatchesAnyLiteral(names[position], literals) != pcre2[position]) {
+      std::abort();
     }
   }
   return 0;

@@ -5,15 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "search/text_encoding.h"
-
 namespace {
 
 using Literals = std::vector<std::string>;
 
-bool Matches(const std::string& name, const Literals& literals,
-             TextEncoding encoding = TextEncoding::kUtf8) {
-  return MatchesAnyLiteral(name, literals, encoding);
+bool Matches(const std::string& name, const Literals& literals) {
+  return MatchesAnyLiteral(name, literals);
 }
 
 TEST(MatchesAnyLiteral, FindsAnyLiteralAnywhereInTheName) {
@@ -44,17 +41,6 @@ TEST(MatchesAnyLiteral, NeverStartsAMatchInsideAUtf8Character) {
   EXPECT_TRUE(Matches("A\x81\x8B", {"\x81\x8B"}));
   // An occurrence inside a character does not hide a later one on a boundary.
   EXPECT_TRUE(Matches("か\x8B", {"\x8B"}));
-}
-
-TEST(MatchesAnyLiteral, NeverStartsAMatchInsideAShiftJisCharacter) {
-  const TextEncoding sjis = TextEncoding::kShiftJis;
-  // ー is 0x81 0x5B; its second byte is "[" and is not one inside the character.
-  EXPECT_FALSE(Matches("\x81\x5B", {"["}, sjis));
-  EXPECT_TRUE(Matches("\x81\x5B[", {"["}, sjis));
-  EXPECT_TRUE(Matches("A\x81\x5B", {"\x81\x5B"}, sjis));
-  // 0x81 0x81 0x5B is 〃 followed by "[": the second 0x81 is a trail byte.
-  EXPECT_FALSE(Matches("\x81\x81\x5B", {"\x81\x5B"}, sjis));
-  EXPECT_TRUE(Matches("\x81\x81\x5B", {"["}, sjis));
 }
 
 }  // namespace

@@ -18,10 +18,9 @@ std::vector<std::string_view> Views(const std::vector<std::string>& names) {
   return {names.begin(), names.end()};
 }
 
-std::vector<std::string> Kept(const std::vector<std::string>& names, const Literals& literals,
-                              TextEncoding encoding = TextEncoding::kUtf8) {
+std::vector<std::string> Kept(const std::vector<std::string>& names, const Literals& literals) {
   const std::vector<std::string_view> views = Views(names);
-  const NameIndex index(views, encoding);
+  const NameIndex index(views);
   std::vector<std::string> kept;
   for (const std::size_t position : index.Search(literals).Positions()) {
     kept.push_back(names[position]);
@@ -33,7 +32,7 @@ std::vector<std::string> Kept(const std::vector<std::string>& names, const Liter
 // and literals cut from the names at any byte reach every way the index narrows a
 // search (a pair, a lone character, a whole literal found without a test, and no
 // narrowing at all for a literal that starts inside a character).
-void ExpectSameAnswersAsTheDirectTest(TextEncoding encoding, unsigned seed) {
+void ExpectSameAnswersAsTheDirectTest(unsigned seed) {
   RandomText random(seed);
   std::size_t matched = 0;
   std::size_t compared = 0;
@@ -43,7 +42,7 @@ void ExpectSameAnswersAsTheDirectTest(TextEncoding encoding, unsigned seed) {
       name = random.Name();
     }
     const std::vector<std::string_view> views = Views(names);
-    const NameIndex index(views, encoding);
+    const NameIndex index(views);
     ASSERT_EQ(index.size(), names.size());
     for (int search = 0; search < 40; ++search) {
       Literals literals = random.LiteralsFor(names, search % 10 == 0);
@@ -54,8 +53,7 @@ void ExpectSameAnswersAsTheDirectTest(TextEncoding encoding, unsigned seed) {
       const std::vector<std::size_t> positions = kept.Positions();
       std::size_t next = 0;
       for (std::size_t position = 0; position < names.size(); ++position) {
-        const bool expected =
-            MatchesAnyLiteral(FoldName(names[position], encoding), literals, encoding);
+        const bool expected = MatchesAnyLiteral(FoldName(names[position]), literals);
         ASSERT_EQ(kept.Contains(position), expected)
             << "name " << ::testing::PrintToString(names[position]) << ", literals "
             << ::testing::PrintToString(literals);
@@ -74,11 +72,7 @@ void ExpectSameAnswersAsTheDirectTest(TextEncoding encoding, unsigned seed) {
 }
 
 TEST(NameIndex, AnswersExactlyAsTheDirectTestInUtf8) {
-  ExpectSameAnswersAsTheDirectTest(TextEncoding::kUtf8, 7);
-}
-
-TEST(NameIndex, AnswersExactlyAsTheDirectTestInShiftJis) {
-  ExpectSameAnswersAsTheDirectTest(TextEncoding::kShiftJis, 932932);
+  ExpectSameAnswersAsTheDirectTest(7);
 }
 
 TEST(NameIndex, FindsLiteralsThroughAnyOfTheirPairsAndOnlyAtCharacterStarts) {
@@ -97,11 +91,6 @@ TEST(NameIndex, LiteralsThatEndOrStartInsideACharacterStillMatch) {
             (std::vector<std::string>{"か", "A\xE3\x81"}));
   EXPECT_EQ(Kept({"東か", "東", "東\xE3", "京か"}, {"東\xE3"}),
             (std::vector<std::string>{"東か", "東\xE3"}));
-  // Shift_JIS: a lead byte at the end of a literal takes whatever byte follows it.
-  EXPECT_EQ(Kept({"\x82\xA0", "\x82", "A\x82\xA0"}, {"\x82"}, TextEncoding::kShiftJis),
-            (std::vector<std::string>{"\x82\xA0", "\x82", "A\x82\xA0"}));
-  EXPECT_EQ(Kept({"\x82\x41", "A"}, {"a"}, TextEncoding::kShiftJis),
-            (std::vector<std::string>{"A"}));
 }
 
 TEST(NameIndex, ABackgroundBuildIndexesTheNamesAsTheyWereWhenAsked) {
@@ -114,7 +103,7 @@ TEST(NameIndex, ABackgroundBuildIndexesTheNamesAsTheyWereWhenAsked) {
   const NameIndex index = building.get();
   ASSERT_EQ(index.size(), asked.size());
   for (std::size_t position = 0; position < asked.size(); ++position) {
-    EXPECT_EQ(index.FoldedName(position), FoldName(asked[position], kNativeTextEncoding));
+    EXPECT_EQ(index.FoldedName(position), FoldName(asked[position]));
   }
   EXPECT_EQ(index.Search(Literals{"repo"}).Positions(), (std::vector<std::size_t>{0}));
 }

@@ -13,10 +13,9 @@ namespace {
 using Literals = std::vector<std::string>;
 
 // The literals in order, or nothing when the expansion refuses the expression.
-std::optional<Literals> Expand(const std::string& expression,
-                               TextEncoding encoding = TextEncoding::kUtf8) {
+std::optional<Literals> Expand(const std::string& expression) {
   Literals literals;
-  if (!ExpandPattern(expression, literals, encoding)) {
+  if (!ExpandPattern(expression, literals)) {
     EXPECT_TRUE(literals.empty()) << expression;
     return std::nullopt;
   }
@@ -77,20 +76,10 @@ TEST(ExpandPattern, SpellsOutEveryStringTheExpressionMatches) {
   }
 }
 
-TEST(ExpandPattern, KeepsShiftJisDoubleByteCharactersWhole) {
-  // ー is 0x81 0x5B: its second byte has the value of "[" and is not taken for one.
-  EXPECT_EQ(Expand("(\x81\x5B|a)", TextEncoding::kShiftJis), (Literals{"\x81\x5B", "a"}));
-  // ソ (0x83 0x5C) and 表 (0x95 0x5C) carry a backslash value; 0x7C is "|".
-  EXPECT_EQ(Expand("[\x83\x5C\x95\x7C]", TextEncoding::kShiftJis),
-            (Literals{"\x83\x5C", "\x95\x7C"}));
-  // The same bytes read as UTF-8 split differently.
-  EXPECT_EQ(Expand("(\x81\x5B|a)"), std::nullopt);
-}
-
 TEST(ExpandPattern, RefusesSetsLargerThanTheLimitAndAppendsOtherwise) {
   Literals literals{"kept"};
-  EXPECT_FALSE(ExpandPattern("[ab][ab][ab]", literals, TextEncoding::kUtf8, 20));
-  EXPECT_TRUE(ExpandPattern("[ab][ab]", literals, TextEncoding::kUtf8, 20));
+  EXPECT_FALSE(ExpandPattern("[ab][ab][ab]", literals, 20));
+  EXPECT_TRUE(ExpandPattern("[ab][ab]", literals, 20));
   EXPECT_EQ(literals, (Literals{"kept", "aa", "ab", "ba", "bb"}));
   const std::string wide = "[a-z][a-z][a-z][a-z][a-z][a-z]";  // 26^6 strings
   EXPECT_FALSE(ExpandPattern(wide, literals));
@@ -116,8 +105,7 @@ TEST(NormalizeAnswer, FoldsLiteralCharactersAndReadsSlipsAsCharacters) {
       {"\\（", "（"},
   };
   for (const Normalized& example : examples) {
-    EXPECT_EQ(NormalizeAnswer(example.answer, TextEncoding::kUtf8), example.expression)
-        << example.answer;
+    EXPECT_EQ(NormalizeAnswer(example.answer), example.expression) << example.answer;
   }
 }
 

@@ -12,8 +12,8 @@
 using Literals = std::vector<std::string>;
 
 // Pieces names and literals are made of: ASCII of both cases, kana, kanji, full-width
-// letters, and bytes that are not characters in one or both encodings (lone lead and
-// continuation bytes, Shift_JIS pairs whose second byte looks like ASCII).
+// letters, and bytes that are no characters (lone lead and continuation bytes, pairs
+// as Shift_JIS writes them, whose second byte looks like ASCII).
 inline const std::vector<std::string> kPieces = {
     "A",        "K",    "a",    "k",        "r",        "E",        ".",        "[",       "|",
     "0",        " ",    "か",   "カ",       "と",       "う",       "き",       "ょ",      "東",

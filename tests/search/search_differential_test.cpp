@@ -24,6 +24,7 @@
 #include "search/random_text.h"
 #include "search/search_expressions.h"
 #include "search/search_step.h"
+#include "search/text_encoding.h"
 #include "search/text_fold.h"
 
 namespace {
@@ -112,7 +113,7 @@ std::map<std::string, std::string> HalfWidthSpellings() {
     const std::string half = {'\xEF', static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
                               static_cast<char>(0x80 | (code & 0x3F))};
     for (const char* mark : {"", "\xEF\xBE\x9E", "\xEF\xBE\x9F"}) {
-      const std::string folded = FoldName(half + mark, TextEncoding::kUtf8);
+      const std::string folded = FoldName(half + mark);
       if (folded.size() == 3) {
         spellings.emplace(folded, half + mark);
       }
@@ -127,7 +128,7 @@ std::string Respell(const std::string& word, unsigned how, std::mt19937& random)
   static const std::map<std::string, std::string> halfWidth = HalfWidthSpellings();
   std::string out;
   for (std::size_t position = 0; position < word.size();) {
-    const std::size_t length = CharacterLength(word, position, TextEncoding::kUtf8);
+    const std::size_t length = CharacterLength(word, position);
     std::string character = word.substr(position, length);
     position += length;
     const auto byte = static_cast<unsigned char>(character[0]);
@@ -223,7 +224,7 @@ TEST(SearchAgainstPcre2, KeepsExactlyTheNamesTheAnswersMatch) {
   const NameIndex index(views);
   std::vector<std::string> folded;
   for (const std::string& name : names) {
-    folded.push_back(FoldName(name, TextEncoding::kUtf8));
+    folded.push_back(FoldName(name));
   }
 
   std::size_t answers = 0;
@@ -238,7 +239,7 @@ TEST(SearchAgainstPcre2, KeepsExactlyTheNamesTheAnswersMatch) {
       ASSERT_TRUE(oracles.back()->Compiled()) << text << ": " << expression;
       std::vector<std::string> literals;
       ++answers;
-      refused += ExpandPattern(expression, literals, TextEncoding::kUtf8) ? 0 : 1;
+      refused += ExpandPattern(expression, literals) ? 0 : 1;
     }
     const NameMatches matches = SearchIndexedNames(dictionary, Upper(text), index);
     for (std::size_t position = 0; position < names.size(); ++position) {

@@ -101,7 +101,10 @@ bool CvostekApp::InitInstance() {
   static const bool s_registered = std::atexit(&CvostekApp::WriteFilesAtProcessExit) == 0;
   (void)s_registered;
 
-  m_frame = new CMainFrame(m_shell, [this] { ShowWhenTheLoopRuns(m_session.TakeCollection()); });
+  m_frame = new CMainFrame(m_shell, [this] {
+    const CollectionNotice notice = m_session.TakeCollection();
+    ShowWhenTheLoopRuns(notice.text, notice.icon);
+  });
   m_frame->hide();
 
   m_requests = std::make_unique<InstanceRequestServer>([this](const InstanceRequestLine& line) {
@@ -122,11 +125,11 @@ bool CvostekApp::InitInstance() {
   return true;
 }
 
-void CvostekApp::ShowWhenTheLoopRuns(const std::string& message) {
+void CvostekApp::ShowWhenTheLoopRuns(const std::string& message, MessageIcon icon) {
   if (!message.empty()) {
     // Shown once the event loop runs, so that an exit request can close it.
-    QTimer::singleShot(
-        0, this, [message] { ShowMessageBox(message, MessageButtons::Ok, MessageIcon::Warning); });
+    QTimer::singleShot(0, this,
+                       [message, icon] { ShowMessageBox(message, MessageButtons::Ok, icon); });
   }
 }
 

@@ -85,7 +85,7 @@ class CvostekApp : public QObject, private FileSessionHost {
   void Notify(const std::string& title, const std::string& text) override;
   void WatchFolder() override;
 
-  void ShowWhenTheLoopRuns(const std::string& message);
+  void ShowWhenTheLoopRuns(const std::string& message, MessageIcon icon = MessageIcon::Warning);
   static void WriteFilesAtProcessExit();
 
   std::string m_lockPath;

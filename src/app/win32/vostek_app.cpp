@@ -68,18 +68,19 @@ bool CvostekApp::InitInstance() {
   g_curGroup = 0;
   g_viewMode = StartViewMode(g_settings);
 
-  std::string collectionMessage;
+  CollectionNotice collectionNotice;
   m_frame = std::make_unique<CMainFrame>(
       m_shell, [](HWND owner) { RunAboutDialog(owner); }, [this] { OnAppExit(); },
-      [this, &collectionMessage] { collectionMessage = m_session.TakeCollection(); });
+      [this, &collectionNotice] { collectionNotice = m_session.TakeCollection(); });
   if (!m_frame->Create()) {
     return false;
   }
   ::ShowWindow(m_frame->Handle(), SW_HIDE);
   m_session.StartRunning();
-  for (const std::string& message : {settingsMessage, collectionMessage}) {
-    if (!message.empty()) {
-      ShowMessageBox(message, MessageButtons::Ok, MessageIcon::Warning);
+  for (const CollectionNotice& notice :
+       {CollectionNotice{settingsMessage, MessageIcon::Warning}, collectionNotice}) {
+    if (!notice.text.empty()) {
+      ShowMessageBox(notice.text, MessageButtons::Ok, notice.icon);
     }
   }
   return true;

@@ -288,6 +288,57 @@ TEST_F(VostekAppTest, AnUnreadableCollectionFileStaysAndChangesGoBesideIt) {
   EXPECT_EQ(Read("items.vkd.unsaved"), "an earlier session's");
 }
 
+// An older file, its group name in code page 932: read converted, it is kept as found
+// under a free name before anything rewrites it, and the user is told so once. Without
+// a copy the file stays as it is and the session saves beside it.
+TEST_F(VostekAppTest, AnOlderCollectionIsKeptAsFoundBeforeItIsRewrittenAndToldOnce) {
+  const std::string older("\x01\x00\x09\x83\x4f\x83\x8b\x81\x5b\x83\x76\x30\x00\x00", 14);
+  WriteTestFile(File("items.vkd"), older);
+  WriteTestFile(File("items.vkd.cp932"), "an earlier copy");
+  auto startAndShowMessages = [this](CvostekApp& app) {
+    m_globals.messages.shown.clear();
+    ASSERT_TRUE(app.InitInstance());
+    RunInEventLoop([&app] { QTimer::singleShot(0, &app, &CvostekApp::RequestExit); });
+    EXPECT_EQ(g_data->GetGroupName(0), "グループ0");
+  };
+  {
+    CvostekApp app(m_dir.Path(), m_lockPath);
+    {
+      ScopedFileSizeLimit noRoomForACopy(older.size() - 1);
+      startAndShowMessages(app);
+    }
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].icon, MessageIcon::Warning);
+    EXPECT_NE(m_messages[0].text.find(File("items.vkd.unsaved") + " に保存します"),
+              std::string::npos);
+    g_data->AddGroup("Kept");
+    app.ExitInstance();
+    EXPECT_EQ(Read("items.vkd"), older);
+    EXPECT_NE(Read("items.vkd.unsaved").find("Kept"), std::string::npos);
+    EXPECT_FALSE(Exists("items.vkd.cp932.1"));
+  }
+  {
+    CvostekApp app(m_dir.Path(), m_lockPath);
+    startAndShowMessages(app);
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].icon, MessageIcon::None);
+    EXPECT_NE(m_messages[0].text.find(File("items.vkd.cp932.1") + " に残してあります"),
+              std::string::npos);
+    EXPECT_EQ(Read("items.vkd.cp932.1"), older);
+    EXPECT_EQ(Read("items.vkd.cp932"), "an earlier copy");
+    app.ExitInstance();
+    EXPECT_EQ(Read("items.vkd"), kDefaultCollection);  // the same group name, in UTF-8
+    EXPECT_EQ(m_messages.size(), 1u);
+  }
+  {
+    CvostekApp app(m_dir.Path(), m_lockPath);
+    startAndShowMessages(app);
+    app.ExitInstance();
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_FALSE(Exists("items.vkd.cp932.2"));
+  }
+}
+
 // Another environment means another single-instance lock; the data folder's own lock
 // still lets only one instance use its files.
 TEST_F(VostekAppTest, TwoInstancesWithDifferentLocksNeverShareOneFolder) {

@@ -103,4 +103,23 @@ TEST(WindowsFilesTest, DamagedCollectionsMoveAsideUnderFreeNames) {
   EXPECT_EQ(LoadCollectionFile(dir.Path()).status, CollectionStatus::Unreadable);
 }
 
+TEST(WindowsFilesTest, OlderCollectionsAreKeptAsFoundUnderFreeNames) {
+  ScopedTempDir dir;
+  const std::string path = dir.File("アイテム.vkd");
+  // One group, "グループ0" in code page 932, and no items.
+  const std::string older("\x01\x00\x09\x83\x4f\x83\x8b\x81\x5b\x83\x76\x30\x00\x00", 14);
+  ASSERT_TRUE(WriteFileAtomically(path, older, nullptr));
+  for (const char* expected : {".cp932", ".cp932.1"}) {
+    const CollectionLoadResult result = LoadCollectionFile(path);
+    EXPECT_EQ(result.status, CollectionStatus::Converted);
+    EXPECT_EQ(result.data->GetGroupName(0), "グループ0");
+    EXPECT_EQ(result.keptAs, path + expected);
+    EXPECT_NE(result.message.find(result.keptAs), std::string::npos);
+    EXPECT_FALSE(result.SavesAside(path));
+    std::string bytes;
+    EXPECT_EQ(ReadWholeFile(result.keptAs, &bytes), 0);
+    EXPECT_EQ(bytes, older);
+  }
+}
+
 }  // namespace
