@@ -209,6 +209,18 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       OnSize();
       return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE && m_view) {
+        m_view->OnFrameDeactivated();
+      }
+      break;
+    case WM_SETFOCUS:
+      // However the frame was activated (the window manager, a closed dialog), the keys
+      // go to the list.
+      if (m_view) {
+        ::SetFocus(m_view->Handle());
+      }
+      return 0;
     case WM_ACTIVATEAPP: {
       const LRESULT result = ::DefWindowProcW(m_frame, message, wParam, lParam);
       if (wParam == FALSE && m_view) {

@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "app/globals.h"
@@ -19,7 +20,11 @@
 
 namespace {
 
-constexpr UINT kListId = 0xE900;  // the frame's one pane
+constexpr UINT kListId = 0xE900;    // the frame's one pane
+constexpr UINT_PTR kIconTimer = 1;  // fetches the icons of drawn rows, a few per tick
+// Icons fetched per tick: a tick stays short enough for the keys and the painting that
+// wait behind it.
+constexpr int kIconsPerTick = 4;
 constexpr unsigned kFirstPrintable = 0x20;
 
 }  // namespace
@@ -92,17 +97,14 @@ void CvostekView::OnInitialUpdate() {
   column.fmt = LVCFMT_LEFT;
   column.pszText = const_cast<wchar_t*>(L"name");
   ListView_InsertColumn(m_list, 0, &column);
-  RECT client{};
-  ::GetClientRect(m_list, &client);
-  ListView_SetColumnWidth(m_list, 0, client.right);
+  FitColumn();
 
   const int items = g_data != nullptr ? g_data->GetItemCount() : 0;
-  m_imageList = std::make_unique<Win32ImageList>(items);
+  m_imageList = std::make_unique<Win32ImageList>();
   m_noImageList = ::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 1);
   SyncImageList();
   for (int i = 0; i < items; ++i) {
-    VostekItem* item = g_data->GetItem(i);
-    item->SetIcon(m_imageList->AddIcon(item->SmallIcon(m_shell)));
+    g_data->GetItem(i)->SetIcon(m_imageList->AddDeferredIcon());
   }
   // Relative to the program's folder, the current one: the library opens files by
   // narrow names, which need not hold the folder's own name.
@@ -116,16 +118,80 @@ void CvostekView::SyncImageList() {
 
 void CvostekView::Resize(const RECT& area) {
   ::MoveWindow(m_list, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+  FitColumn();
+}
+
+void CvostekView::FitColumn() {
+  // Setting the width may take a scroll bar away and so change the client width again.
+  if (m_fittingColumn) {
+    return;
+  }
+  m_fittingColumn = true;
   RECT client{};
   ::GetClientRect(m_list, &client);
-  ListView_SetColumnWidth(m_list, 0, client.right);
+  if (ListView_GetColumnWidth(m_list, 0) != client.right) {
+    ListView_SetColumnWidth(m_list, 0, client.right);
+  }
+  m_fittingColumn = false;
+}
+
+void CvostekView::ShowRowIcon(NMLVDISPINFOW& info) {
+  const VostekItem* item = GetItemData(info.item.iItem);
+  const int entry = item != nullptr ? item->GetIcon() : -1;
+  if (m_imageList->IsDeferred(entry)) {
+    if (m_blankRows.empty()) {
+      ::SetTimer(m_list, kIconTimer, 0, nullptr);
+    }
+    if (std::find(m_blankRows.begin(), m_blankRows.end(), info.item.iItem) == m_blankRows.end()) {
+      m_blankRows.push_back(info.item.iItem);
+    }
+  }
+  info.item.iImage = m_imageList->PictureOf(entry);
+}
+
+void CvostekView::FetchRowIcons() {
+  // A row may have moved or gone since it was drawn; whatever row stands there now and
+  // still lacks its icon is served instead, and is drawn again.
+  int fetched = 0;
+  while (!m_blankRows.empty() && fetched < kIconsPerTick) {
+    const int row = m_blankRows.front();
+    m_blankRows.pop_front();
+    const VostekItem* item = GetItemData(row);
+    if (item == nullptr || !m_imageList->IsDeferred(item->GetIcon())) {
+      continue;
+    }
+    m_imageList->Fill(item->GetIcon(), item->SmallIcon(m_shell));
+    ListView_RedrawItems(m_list, row, row);
+    ++fetched;
+  }
+  if (m_blankRows.empty()) {
+    ::KillTimer(m_list, kIconTimer);
+  }
 }
 
 void CvostekView::OnShow() {
+  // The window manager may have minimised the frame. Windows then hid it (the size
+  // handler) but left it minimised, to be shown as an icon: it gets its size back while
+  // hidden, and is refreshed and placed like any hidden frame. Wine ignores minimising for
+  // a frame without a minimise box and counts it shown while the X window stays minimised,
+  // until it is shown anew; all it passes on is the lost activation, so a shown frame that
+  // lost it is shown anew where it stands.
+  if (::IsIconic(m_frame)) {
+    ::ShowWindow(m_frame, SW_RESTORE);
+    ::ShowWindow(m_frame, SW_HIDE);
+  } else if (m_deactivatedWhileShown && ::IsWindowVisible(m_frame)) {
+    ::ShowWindow(m_frame, SW_HIDE);
+    ::ShowWindow(m_frame, SW_SHOWNA);
+  }
+  m_deactivatedWhileShown = false;
   ShowAtCursor(m_frame, [this] { m_logic->RefreshList(); });
   m_logic->PrepareSearch();
   ::SetFocus(m_list);
   m_commandsChanged();
+}
+
+void CvostekView::OnFrameDeactivated() {
+  m_deactivatedWhileShown = ::IsWindowVisible(m_frame) != FALSE;
 }
 
 bool CvostekView::RunCommand(int id) {
@@ -144,7 +210,18 @@ bool CvostekView::TakeDrop(std::span<const DroppedObject> objects) {
 }
 
 bool CvostekView::OnNotify(NMHDR* header, LRESULT* result) {
-  if (header->hwndFrom != m_list || header->code != LVN_ENDLABELEDITW) {
+  if (header->hwndFrom != m_list) {
+    return false;
+  }
+  if (header->code == LVN_GETDISPINFOW) {
+    auto* info = reinterpret_cast<NMLVDISPINFOW*>(header);
+    if ((info->item.mask & LVIF_IMAGE) != 0) {
+      ShowRowIcon(*info);
+    }
+    *result = 0;
+    return true;
+  }
+  if (header->code != LVN_ENDLABELEDITW) {
     return false;
   }
   const auto* info = reinterpret_cast<NMLVDISPINFOW*>(header);
@@ -219,6 +296,19 @@ LRESULT CvostekView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool*
       ShowItemMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       *handled = true;
       return 0;
+    case WM_SIZE: {
+      // A vertical scroll bar that comes or goes changes the width the column has.
+      const LRESULT result = ::DefSubclassProc(m_list, message, wParam, lParam);
+      FitColumn();
+      *handled = true;
+      return result;
+    }
+    case WM_TIMER:
+      if (wParam == kIconTimer) {
+        FetchRowIcons();
+        *handled = true;
+      }
+      return 0;
     case WM_HOTKEY:
       m_hotKeyWay->OnHotKey();
       *handled = true;
@@ -246,6 +336,8 @@ int CvostekView::GetCountPerPage() const {
 
 void CvostekView::DeleteAllItems() {
   ListView_DeleteAllItems(m_list);
+  m_blankRows.clear();
+  ::KillTimer(m_list, kIconTimer);
 }
 
 void CvostekView::InsertItem(int row, const std::string& text, int image, VostekItem* item) {
@@ -255,7 +347,8 @@ void CvostekView::InsertItem(int row, const std::string& text, int image, Vostek
   row_item.iItem = row;
   row_item.pszText = wide.data();
   row_item.lParam = reinterpret_cast<LPARAM>(item);
-  row_item.iImage = image >= 0 ? image : I_IMAGENONE;
+  // The picture is asked for when the row is drawn: its icon may not be fetched yet.
+  row_item.iImage = image >= 0 ? I_IMAGECALLBACK : I_IMAGENONE;
   ListView_InsertItem(m_list, &row_item);
 }
 

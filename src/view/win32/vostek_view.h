@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -40,7 +41,8 @@ class CvostekView final : public ListControl, public ViewHost {
   // Creates the control; registers the drop target and the hot-key and adds the tray
   // icon (with the greeting balloon on the very first start). False on failure.
   bool Create();
-  // Once, before the first showing: icons of every item, the dictionary.
+  // Once, before the first showing: the column, an icon entry for every item (fetched
+  // when its row is first drawn), the dictionary.
   void OnInitialUpdate();
   HWND Handle() const { return m_list; }
   LauncherView& Logic() { return *m_logic; }
@@ -48,6 +50,8 @@ class CvostekView final : public ListControl, public ViewHost {
 
   void Resize(const RECT& area);
   void OnShow();
+  // The frame lost activation: a window manager may have minimised it behind our back.
+  void OnFrameDeactivated();
   // The hot-key dialog, from the settings menu or the balloon that reports a key not had.
   void OnHotKeySettings();
   // Something the user should know while the program runs, in a balloon of the tray
@@ -55,7 +59,7 @@ class CvostekView final : public ListControl, public ViewHost {
   void ShowBalloon(const std::string& title, const std::string& text);
   // Installs the icon list or the empty one, as `showicon` says.
   void SyncImageList();
-  // The frame's notifications from the control: the end of a label edit.
+  // The frame's notifications from the control: a row's picture, the end of a label edit.
   bool OnNotify(NMHDR* header, LRESULT* result);
 
   // ListControl
@@ -91,6 +95,13 @@ class CvostekView final : public ListControl, public ViewHost {
                                        UINT_PTR id, DWORD_PTR self);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled);
   void ShowItemMenu(POINT screenPoint);
+  // The one column spans the list's client width, whatever scroll bar it shows.
+  void FitColumn();
+  // The picture of a row being drawn; a row whose icon is not fetched yet shows the blank
+  // one and is queued for the fetch.
+  void ShowRowIcon(NMLVDISPINFOW& info);
+  // A few queued rows' icons, asked of the shell after the painting that queued them.
+  void FetchRowIcons();
 
   HWND m_frame;
   DesktopShell& m_shell;
@@ -100,6 +111,9 @@ class CvostekView final : public ListControl, public ViewHost {
   std::unique_ptr<LauncherView> m_logic;
   std::unique_ptr<Win32ImageList> m_imageList;
   HIMAGELIST m_noImageList = nullptr;  // never given an image: rows show none
+  std::deque<int> m_blankRows;         // drawn rows whose icons are still to fetch
+  bool m_fittingColumn = false;
+  bool m_deactivatedWhileShown = false;  // the next showing shows the frame anew
   TrayIcon m_tray;
   RegisteredHotKeyWay* m_hotKeyWay = nullptr;  // owned by the presence's keeper
   std::unique_ptr<TrayPresence> m_trayPresence;

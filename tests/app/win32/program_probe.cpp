@@ -1,8 +1,10 @@
 // Linked into the test build of the Windows program only (vostek_probe.exe): lets the
 // end-to-end run, which drives the program from outside Wine, add items and see the rows.
 //   --add PATH      (repeatable) takes PATH in at start as a drop from Explorer would
-//   VOSTEK_PROBE    a file that receives "visible", "title" and one "row" line per row,
-//                   rewritten whenever they change
+//   VOSTEK_PROBE    a file that receives "visible", "iconic" (the frame minimised),
+//                   "focus" (list, frame, none or other: who takes the keys), "scrollbars"
+//                   (the list's: v and h for the vertical and horizontal one), "title"
+//                   and one "row" line per row, rewritten whenever they change
 
 #include <windows.h>
 
@@ -57,9 +59,20 @@ std::string Describe(CMainFrame& frame) {
   HWND window = frame.Handle();
   wchar_t title[512] = {};
   ::GetWindowTextW(window, title, 512);
-  std::string text = "visible " + std::to_string(::IsWindowVisible(window) ? 1 : 0) + "\n";
-  text += "title " + Utf8FromWide(title) + "\n";
   HWND list = frame.View()->Handle();
+  std::string text = "visible " + std::to_string(::IsWindowVisible(window) ? 1 : 0) + "\n";
+  text += "iconic " + std::to_string(::IsIconic(window) ? 1 : 0) + "\n";
+  const HWND focus = ::GetFocus();
+  text += std::string("focus ") +
+          (focus == list      ? "list"
+           : focus == window  ? "frame"
+           : focus == nullptr ? "none"
+                              : "other") +
+          "\n";
+  const LONG_PTR style = ::GetWindowLongPtrW(list, GWL_STYLE);
+  text += std::string("scrollbars ") + ((style & WS_VSCROLL) != 0 ? "v" : "") +
+          ((style & WS_HSCROLL) != 0 ? "h" : "") + "\n";
+  text += "title " + Utf8FromWide(title) + "\n";
   const int rows = ListView_GetItemCount(list);
   for (int row = 0; row < rows; ++row) {
     wchar_t name[512] = {};

@@ -1,8 +1,12 @@
 """The Windows program end to end, under Wine on its own Xvfb: started in a scratch folder
 with two files taken in as dropped, the tray icon shows the window, a romaji search
 narrows the rows, Enter launches a batch file that logs its run, the hot-key shows the
-window again and Esc hides it, the tray menu ends the program, and the items.vkd it wrote at exit decodes to what happened. The rows are read
-from the probe of the test build (vostek_probe.exe)."""
+window again and Esc hides it, the tray menu ends the program, and the items.vkd it wrote at exit decodes to what happened. Started again
+with rows enough to scroll, the column fits beside the vertical scroll bar; then under a
+window manager the list takes the keys when the window manager activates the frame, and
+the tray icon brings a frame the window manager minimised back restored. Wine runs in a
+Japanese locale, as on a Japanese user's system. The rows, the focus and the frame's
+state are read from the probe of the test build (vostek_probe.exe)."""
 
 import os
 import shutil
@@ -73,11 +77,20 @@ def decode_collection(data):
 
 
 def tray_icon(session):
-    """The centre of the program's icon, which Wine's tray docks into the tray host."""
+    """The centre of the program's icon, which Wine's tray docks into the tray host: a
+    window of Wine's explorer put in another window, and not by a window manager."""
+    def geometry(window):
+        try:
+            return session.geometry(window)
+        except KeyError:  # gone since it was found
+            return 0, 0, 0, 0
+
     found = session.tool("xdotool", "search", "--classname", "explorer.exe", check=False)
     for window in (int(line) for line in found.split()):
-        x, y, width, height = session.geometry(window)
-        if session.parent(window) != session.root and width > 1 and height > 1:
+        x, y, width, height = geometry(window)
+        if (session.parent(window) != session.root and width > 1 and height > 1
+                and "WM_STATE(" not in session.tool("xprop", "-id", str(window), "WM_STATE",
+                                                    check=False)):
             return x + width // 2, y + height // 2
     return None
 
@@ -99,7 +112,8 @@ def main():
         kana = os.path.join(files, "さしすせそ.txt")
         area.write(kana, "kana")
         probe = os.path.join(area.root, "probe.txt")
-        env = dict(session.env, WINEPREFIX=prefix, VOSTEK_PROBE=windows_path(probe))
+        env = dict(session.env, WINEPREFIX=prefix, VOSTEK_PROBE=windows_path(probe),
+                   LANG="ja_JP.UTF-8", LC_ALL="ja_JP.UTF-8")
         vostek = session.start([WINE_RUN, "vostek.exe", "--add", windows_path(batch),
                                 "--add", windows_path(kana)], env=env, cwd=program)
 
@@ -182,6 +196,58 @@ def main():
             written = settings.read()
             assert "help_start=1" in written, written
             assert "hotkey=118" in written and "hotkeyMask=6" in written, written
+
+        memos = [os.path.join(files, "memo%02d.txt" % number) for number in range(40)]
+        arguments = [WINE_RUN, "vostek.exe"]
+        for memo in memos:
+            area.write(memo, "memo")
+            arguments += ["--add", windows_path(memo)]
+        vostek = session.start(arguments, env=env, cwd=program)
+        wait_for("the memos taken in", lambda: len(rows()) == 42, 120,
+                 lambda: str(read_probe(probe)) + session.diagnostics())
+
+        def show_by_tray_icon(shown):
+            # Keys reach a hot-key only while a window of Wine's has the X focus. Under the
+            # window manager the first click on the icon may be taken for its activation.
+            for _ in range(3):
+                session.move_pointer(*wait_for("the tray icon", lambda: tray_icon(session), 60))
+                session.tool("xdotool", "click", "1")
+                time.sleep(0.5)
+                session.tool("xdotool", "click", "--repeat", "2", "--delay", "80", "1")
+                if wait_until(shown, 10):
+                    break
+
+        def visible():
+            return read_probe(probe)["visible"] == "1"
+
+        show_by_tray_icon(visible)
+        wait_for("the window shown by the tray icon again", visible, 30,
+                 lambda: str(read_probe(probe)) + session.diagnostics())
+        wait_for("the column beside the vertical scroll bar",
+                 lambda: read_probe(probe)["scrollbars"] == "v", 10, lambda: str(read_probe(probe)))
+        frame = int(session.tool("xdotool", "search", "--onlyvisible", "--classname",
+                                 "vostek.exe").split()[0])
+
+        session.start(["openbox", "--sm-disable"])
+        wait_for("the window manager", lambda: "window id" in session.tool(
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False))
+
+        session.start(["xmessage", "-name", "elsewhere", "elsewhere"])
+        wait_for("the frame no longer active", lambda: read_probe(probe)["focus"] == "none", 30,
+                 lambda: str(read_probe(probe)))
+        session.tool("xdotool", "windowactivate", str(frame))
+        wait_for("the list focused by the window manager's activation",
+                 lambda: read_probe(probe)["focus"] == "list", 30, lambda: str(read_probe(probe)))
+
+        session.tool("xdotool", "windowminimize", str(frame))
+        wait_for("the window minimised", lambda: not session.viewable(frame), 30)
+
+        def restored():
+            return session.viewable(frame) and read_probe(probe)["iconic"] == "0" and visible()
+
+        show_by_tray_icon(restored)
+        wait_for("the minimised window shown restored by the tray icon", restored, 30,
+                 lambda: str(read_probe(probe)))
     finally:
         subprocess.run([shutil.which("wineserver") or "wineserver", "-k"],
                        env=dict(os.environ, WINEPREFIX=prefix), check=False)
