@@ -86,8 +86,8 @@ void CvostekView::OnHotKeySettings() {
 }
 
 void CvostekView::ShowBalloon(const std::string& title, const std::string& text) {
-  m_balloonReportsHotKey = false;  // a click on this one has nothing to open
-  m_tray.ShowBalloon(title, text);
+  // A click on this one has nothing to open.
+  m_tray.ShowBalloon(title, [text](TrayClick) { return text; }, {});
 }
 
 void CvostekView::OnInitialUpdate() {

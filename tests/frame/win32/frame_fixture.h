@@ -15,6 +15,7 @@
 
 #include "frame/win32/main_frame.h"
 #include "platform/windows/wide_text.h"
+#include "support/fake_desktop_shell.h"
 #include "support/test_globals.h"
 #include "view/win32/vostek_view.h"
 
@@ -34,7 +35,7 @@ class Win32FrameTest : public ::testing::Test {
   }
 
   void MakeFrame() {
-    frame = std::make_unique<CMainFrame>([](HWND) {}, [this] { ++exits; });
+    frame = std::make_unique<CMainFrame>(shell, [](HWND) {}, [this] { ++exits; });
     ASSERT_TRUE(frame->Create());
     Pump();
   }
@@ -106,6 +107,7 @@ class Win32FrameTest : public ::testing::Test {
   }
 
   TestGlobals globals;
+  FakeDesktopShell shell;  // opens nothing, so a test never starts a program
   std::unique_ptr<CMainFrame> frame;
   int exits = 0;
 };
