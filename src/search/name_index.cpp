@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "search/freed_memory.h"
+#include "search/literal_match.h"
 #include "search/literal_matcher.h"
 #include "search/text_encoding.h"
 #include "search/text_fold.h"
@@ -188,16 +189,21 @@ bool NameIndex::Narrow(std::string_view literal, Postings& postings, bool& sure)
 // (every name, for a literal that narrows nothing), and that literal is among those
 // tested: so testing those names against those literals alone is exact.
 NameMatches NameIndex::Search(std::span<const std::string> literals) const {
+  const std::vector<std::string_view> views(literals.begin(), literals.end());
+  return Search(views);
+}
+
+NameMatches NameIndex::Search(std::span<const std::string_view> literals) const {
   NameMatches kept(size());
   if (std::any_of(literals.begin(), literals.end(),
-                  [](const std::string& literal) { return literal.empty(); })) {
+                  [](const std::string_view literal) { return literal.empty(); })) {
     kept.AddAll();
     return kept;
   }
   NameMatches candidates(size());
   std::vector<std::string_view> tested;
   bool testEveryName = false;
-  for (const std::string& literal : literals) {
+  for (const std::string_view literal : literals) {
     Postings postings;
     bool sure = false;
     if (!Narrow(literal, postings, sure)) {
@@ -234,6 +240,84 @@ NameMatches NameIndex::Search(std::span<const std::string> literals) const {
     }
   }
   return kept;
+}
+
+bool NameIndex::NarrowAll(std::span<const std::string> literals, std::vector<Postings>& lists,
+                          std::size_t& names) const {
+  lists.clear();
+  names = 0;
+  for (const std::string& literal : literals) {
+    Postings postings;
+    bool sure = false;
+    if (!Narrow(literal, postings, sure)) {
+      return false;
+    }
+    lists.push_back(postings);
+    names += postings.size();
+  }
+  return true;
+}
+
+// Each literal of a word after the first starts where the one before it ends: there,
+// too, at a character start of the name when its first byte can only start a character
+// (it is not a UTF-8 continuation byte). So any such word, and the first, narrows the
+// names to test: they are those of the word whose posting lists are the shortest, less
+// those that the other words' lists leave out, while more than a few are left.
+void NameIndex::KeepSequences(NameMatches& kept,
+                              std::span<const std::span<const std::string>> words) const {
+  const auto test = [&](std::size_t position) {
+    if (!kept.Contains(position) && MatchesLiteralSequence(FoldedName(position), words)) {
+      kept.Add(position);
+    }
+  };
+  const auto startsCharacters = [&](std::span<const std::string> literals) {
+    return std::all_of(literals.begin(), literals.end(), [](const std::string& literal) {
+      return !literal.empty() && (static_cast<unsigned char>(literal.front()) < 0x80 ||
+                                  static_cast<unsigned char>(literal.front()) > 0xBF);
+    });
+  };
+  std::vector<std::vector<Postings>> lists(words.size());
+  std::vector<bool> narrows(words.size(), false);
+  std::size_t narrowest = words.size();
+  std::size_t fewest = 0;
+  for (std::size_t word = 0; word < words.size(); ++word) {
+    std::size_t names = 0;
+    narrows[word] =
+        (word == 0 || startsCharacters(words[word])) && NarrowAll(words[word], lists[word], names);
+    if (narrows[word] && (narrowest == words.size() || names < fewest)) {
+      narrowest = word;
+      fewest = names;
+    }
+  }
+  if (narrowest == words.size()) {
+    for (std::size_t position = 0; position < size(); ++position) {
+      test(position);
+    }
+    return;
+  }
+  std::vector<std::uint32_t> candidates;
+  candidates.reserve(fewest);
+  for (const Postings postings : lists[narrowest]) {
+    candidates.insert(candidates.end(), postings.begin(), postings.end());
+  }
+  std::sort(candidates.begin(), candidates.end());
+  candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+  constexpr std::size_t kFewCandidates = 16;  // testing them costs less than leaving some out
+  for (std::size_t word = 0; word < words.size() && candidates.size() > kFewCandidates; ++word) {
+    if (word == narrowest || !narrows[word]) {
+      continue;
+    }
+    NameMatches holding(size());
+    for (const Postings postings : lists[word]) {
+      for (const std::uint32_t position : postings) {
+        holding.Add(position);
+      }
+    }
+    std::erase_if(candidates, [&](std::uint32_t position) { return !holding.Contains(position); });
+  }
+  for (const std::uint32_t position : candidates) {
+    test(position);
+  }
 }
 
 std::future<NameIndex> BuildNameIndexInBackground(std::span<const std::string_view> names) {

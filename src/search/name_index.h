@@ -49,6 +49,12 @@ class NameIndex {
 
   // Which names contain one of `literals` at a character start, once folded.
   NameMatches Search(std::span<const std::string> literals) const;
+  NameMatches Search(std::span<const std::string_view> literals) const;
+
+  // Adds to `kept` the names not in it yet that hold, at a character start once folded,
+  // a literal of each of `words` one directly after the other: those that contain one
+  // of the literals the words' product spells out.
+  void KeepSequences(NameMatches& kept, std::span<const std::span<const std::string>> words) const;
 
   // Adds to `kept` the names not in it yet whose folded form passes `test`.
   template <class Test>
@@ -71,6 +77,10 @@ class NameIndex {
   // literal; false when the literal's first character is incomplete, so that any name
   // may hold it.
   bool Narrow(std::string_view literal, Postings& postings, bool& sure) const;
+  // The posting lists of `literals` (Narrow), and how many names they give together;
+  // false when one of the literals narrows nothing.
+  bool NarrowAll(std::span<const std::string> literals, std::vector<Postings>& lists,
+                 std::size_t& names) const;
 
   std::string m_names;                    // every name folded, back to back
   std::vector<std::size_t> m_nameStarts;  // where each name starts, then the end

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "search/answer_normalization.h"
-#include "search/answer_words.h"
-#include "search/migemo_dictionary.h"
 #include "search/romaji_readings.h"
 #include "search/text_fold.h"
 
@@ -42,14 +39,15 @@ bool StartsWord(std::string_view text, std::size_t position) {
   return !IsVowel(letter) && letter != before && !(before == 't' && letter == 's');
 }
 
-class ExpressionBuilder {
+class TermBuilder {
  public:
-  ExpressionBuilder(MigemoDictionary& dictionary, const std::string& text)
+  TermBuilder(MigemoDictionary& dictionary, AnswerReadings& readings, const std::string& text)
       : m_dictionary(dictionary),
+        m_readings(readings),
         m_text(text),
         m_hasLetter(std::any_of(text.begin(), text.end(), IsLetter)) {}
 
-  std::vector<std::string> Build() {
+  std::vector<SearchTerm> Build() {
     bool knowsWord = false;
     for (const std::string& reading : RomajiReadings(m_text)) {
       knowsWord = Add(reading, false) || knowsWord;
@@ -73,44 +71,37 @@ class ExpressionBuilder {
       // ("usbme" of USBメモリ): the next split found serves too.
       std::size_t end = m_text.size();
       for (std::size_t split = 0; split < kSplits; ++split) {
-        std::optional<std::string> found = Split(m_text, 3, end);
+        std::optional<SearchTerm> found = Split(m_text, 3, end);
         if (!found) {
           break;
         }
-        m_expressions.push_back(std::move(*found));
+        m_terms.push_back(std::move(*found));
       }
     }
-    return std::move(m_expressions);
+    return std::move(m_terms);
   }
 
  private:
-  // The answer for `text` read as the search reads it; empty for none.
-  std::string Expression(const std::string& answer) const {
-    if (answer.empty()) {
-      return {};
-    }
-    std::string expression = NormalizeAnswer(answer);
-    return m_hasLetter ? DropSymbolWords(expression) : expression;
+  // `answer` read for `use`, without its symbol words when the text holds a letter.
+  std::shared_ptr<const AnswerReading> Read(AnswerReadings::Answer& answer,
+                                            AnswerUse use = AnswerUse::kTyped) const {
+    return answer.Read(use, m_hasLetter);
   }
 
   // Adds the answer for `text` unless it needs a word and knows none, without `text`
   // spelled in Latin letters when it is `loose`, and in kana too when it also needs a
   // word; answers whether it knows one.
   bool Add(const std::string& text, bool needsWord, bool loose = false) {
-    const std::string& answer = m_dictionary.Query(text);
-    const bool knows = HoldsDictionaryWord(answer);
+    AnswerReadings::Answer& answer = m_readings.Ask(m_dictionary, text);
+    const bool knows = answer.KnowsWord();
     if (needsWord && !knows) {
       return false;
     }
-    std::string expression = Expression(answer);
-    if (loose) {
-      expression = DropLatinSpellings(expression);
-    }
-    if (loose && needsWord) {
-      expression = DropKanaSpellings(expression);
-    }
-    if (!expression.empty()) {
-      m_expressions.push_back(std::move(expression));
+    const AnswerUse use =
+        !loose ? AnswerUse::kTyped : (needsWord ? AnswerUse::kLooseWord : AnswerUse::kLoose);
+    std::shared_ptr<const AnswerReading> reading = Read(answer, use);
+    if (!reading->expression.empty()) {
+      m_terms.push_back(SearchTerm{{std::move(reading)}});
     }
     return knows;
   }
@@ -118,7 +109,7 @@ class ExpressionBuilder {
   // `text` as a word the dictionary knows followed by one or (`words` 3) two more, the
   // longest first word shorter than `end` first; nothing when the questions left find
   // none. `end` becomes the end of the first word found.
-  std::optional<std::string> Split(const std::string& text, int words, std::size_t& end) {
+  std::optional<SearchTerm> Split(const std::string& text, int words, std::size_t& end) {
     for (end = std::min(end, text.size() - kShortestWord + 1) - 1; end >= kShortestWord; --end) {
       if (!StartsWord(text, end)) {
         continue;
@@ -127,48 +118,67 @@ class ExpressionBuilder {
         return std::nullopt;  // no questions left for this head and its tail
       }
       ++m_splitQueries;
-      const std::string& headAnswer = m_dictionary.Query(text.substr(0, end));
-      if (!HoldsDictionaryWord(headAnswer)) {
+      AnswerReadings::Answer& headAnswer = m_readings.Ask(m_dictionary, text.substr(0, end));
+      if (!headAnswer.KnowsWord()) {
         continue;
       }
-      const std::string head = Expression(headAnswer);
+      std::shared_ptr<const AnswerReading> head = Read(headAnswer);
       const std::string tail = text.substr(end);
       ++m_splitQueries;
-      const std::string& tailAnswer = m_dictionary.Query(tail);
-      std::string rest = Expression(tailAnswer);
-      if (words > 2 && tail.size() >= kShortestSplitText && !HoldsDictionaryWord(tailAnswer)) {
+      AnswerReadings::Answer& tailAnswer = m_readings.Ask(m_dictionary, tail);
+      SearchTerm rest{{Read(tailAnswer)}};
+      if (words > 2 && tail.size() >= kShortestSplitText && !tailAnswer.KnowsWord()) {
         std::size_t tailEnd = tail.size();
-        if (std::optional<std::string> split = Split(tail, words - 1, tailEnd)) {
+        if (std::optional<SearchTerm> split = Split(tail, words - 1, tailEnd)) {
           rest = std::move(*split);
         }
       }
-      if (head.empty() || rest.empty()) {
+      const std::size_t restSize = rest.Expression().size();
+      if (head->expression.empty() || restSize == 0) {
         return std::nullopt;
       }
-      if (head.size() * rest.size() > kLargestSplit) {
+      if (head->expression.size() * restSize > kLargestSplit) {
         continue;  // too many words start so: no mark of where one ends
       }
-      std::string split = "(";
-      split.append(head).append(")(").append(rest).append(")");
-      return split;
+      rest.words.insert(rest.words.begin(), std::move(head));
+      return rest;
     }
     return std::nullopt;
   }
 
   MigemoDictionary& m_dictionary;
+  AnswerReadings& m_readings;
   const std::string& m_text;
   bool m_hasLetter;
   std::size_t m_splitQueries = 0;
-  std::vector<std::string> m_expressions;
+  std::vector<SearchTerm> m_terms;
 };
 
 }  // namespace
 
+std::string SearchTerm::Expression() const {
+  std::string expression = words.back()->expression;
+  for (std::size_t word = words.size() - 1; word-- > 0;) {
+    expression = "(" + words[word]->expression + ")(" + expression + ")";
+  }
+  return expression;
+}
+
 std::vector<std::string> SearchExpressions(MigemoDictionary& dictionary,
                                            const std::string& searchText) {
+  AnswerReadings readings;
+  std::vector<std::string> expressions;
+  for (const SearchTerm& term : SearchTerms(dictionary, readings, searchText)) {
+    expressions.push_back(term.Expression());
+  }
+  return expressions;
+}
+
+std::vector<SearchTerm> SearchTerms(MigemoDictionary& dictionary, AnswerReadings& readings,
+                                    const std::string& searchText) {
   if (searchText.empty()) {
     return {};
   }
   const std::string text = FoldName(searchText);
-  return ExpressionBuilder(dictionary, text).Build();
+  return TermBuilder(dictionary, readings, text).Build();
 }

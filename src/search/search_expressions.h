@@ -1,10 +1,22 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "search/answer_readings.h"
+
 class MigemoDictionary;
+
+// One of the things a search text seeks: the expressions of its words, one directly after
+// the other. Most terms are a single answer; a word split has two or three words.
+struct SearchTerm {
+  std::vector<std::shared_ptr<const AnswerReading>> words;
+
+  // The words as one regular expression: "(first)(rest)", the rest alike.
+  std::string Expression() const;
+};
 
 // The regular expressions one search text (letters of either case, digits and "-") asks
 // of the names folded with FoldName: a name is kept when one of them matches somewhere
@@ -22,6 +34,10 @@ class MigemoDictionary;
 // An empty search text asks nothing and gives nothing.
 std::vector<std::string> SearchExpressions(MigemoDictionary& dictionary,
                                            const std::string& searchText);
+
+// The terms whose Expression()s are the SearchExpressions, read through `readings`.
+std::vector<SearchTerm> SearchTerms(MigemoDictionary& dictionary, AnswerReadings& readings,
+                                    const std::string& searchText);
 
 inline constexpr std::size_t kLooseQueries = 6;
 inline constexpr std::size_t kLooseWords = 2;  // loose readings kept for their words

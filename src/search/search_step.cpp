@@ -1,9 +1,11 @@
 #include "search/search_step.h"
 
+#include <algorithm>
 #include <memory>
 #include <numeric>
 #include <utility>
 
+#include "search/answer_readings.h"
 #include "search/literal_matcher.h"
 #include "search/migemo_dictionary.h"
 #include "search/name_index.h"
@@ -83,17 +85,54 @@ std::vector<std::size_t> SearchNames(MigemoDictionary& dictionary, const std::st
   return kept;
 }
 
-NameMatches SearchIndexedNames(MigemoDictionary& dictionary, const std::string& searchText,
-                               const NameIndex& index) {
+NameMatches SearchIndexedNames(MigemoDictionary& dictionary, AnswerReadings& readings,
+                               const std::string& searchText, const NameIndex& index) {
   if (searchText.empty()) {
     return index.Search(std::vector<std::string>(1));  // the empty literal: every name
   }
-  const SearchPlan plan = PlanSearch(dictionary, searchText);
-  NameMatches kept = index.Search(plan.literals);
-  for (const std::unique_ptr<RegexFilter>& filter : plan.filters) {
+  const std::vector<SearchTerm> terms = SearchTerms(dictionary, readings, searchText);
+  std::vector<std::string_view> literals;
+  std::vector<std::vector<std::span<const std::string>>> sequences;
+  std::vector<const RegexFilter*> filters;
+  std::vector<std::unique_ptr<RegexFilter>> splitFilters;
+  for (const SearchTerm& term : terms) {
+    if (std::all_of(term.words.begin(), term.words.end(),
+                    [](const auto& word) { return word->spelledOut; })) {
+      if (term.words.size() == 1) {
+        literals.insert(literals.end(), term.words.front()->literals.begin(),
+                        term.words.front()->literals.end());
+      } else {
+        std::vector<std::span<const std::string>>& words = sequences.emplace_back();
+        for (const auto& word : term.words) {
+          words.emplace_back(word->literals);
+        }
+      }
+    } else if (term.words.size() == 1) {
+      if (term.words.front()->filter) {
+        filters.push_back(term.words.front()->filter.get());
+      }
+    } else {
+      auto filter = std::make_unique<RegexFilter>(term.Expression());
+      if (filter->Compiled()) {
+        filters.push_back(filter.get());
+        splitFilters.push_back(std::move(filter));
+      }
+    }
+  }
+  NameMatches kept = index.Search(literals);
+  for (const std::vector<std::span<const std::string>>& words : sequences) {
+    index.KeepSequences(kept, words);
+  }
+  for (const RegexFilter* filter : filters) {
     index.KeepMatching(kept, [&](std::string_view folded) { return filter->Matches(folded); });
   }
   return kept;
+}
+
+NameMatches SearchIndexedNames(MigemoDictionary& dictionary, const std::string& searchText,
+                               const NameIndex& index) {
+  AnswerReadings readings;
+  return SearchIndexedNames(dictionary, readings, searchText, index);
 }
 
 std::vector<std::string> SingleLetterDictionaryTexts() {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+class AnswerReadings;
 class MigemoDictionary;
 class NameIndex;
 class NameMatches;
@@ -20,7 +21,12 @@ std::vector<std::size_t> SearchNames(MigemoDictionary& dictionary, const std::st
 
 // The search step of a list refresh, over the names `index` was built from: which of
 // them, by position, SearchNames would keep. An empty search text keeps every name and
-// asks nothing.
+// asks nothing. The answers are read through `readings`, which the refreshes of one view
+// share so that each answer is read and spelled out once; a word split is sought word
+// by word, without spelling out the product of its words.
+NameMatches SearchIndexedNames(MigemoDictionary& dictionary, AnswerReadings& readings,
+                               const std::string& searchText, const NameIndex& index);
+// As above, every answer read afresh.
 NameMatches SearchIndexedNames(MigemoDictionary& dictionary, const std::string& searchText,
                                const NameIndex& index);
 

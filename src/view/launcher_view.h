@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "search/answer_readings.h"
 #include "search/name_index.h"
 #include "store/id_list.h"
 
@@ -137,6 +138,7 @@ class LauncherView {
   ListControl& m_list;
   ViewHost& m_host;
   MigemoDictionary& m_dictionary;
+  AnswerReadings m_answerReadings;  // the dictionary's answers the searches have read
   DesktopShell& m_shell;
   std::string m_search;          // only A-Z, 0-9 and "-"
   bool m_wheelSwitched = false;  // the wheel switched the view while the middle button was held

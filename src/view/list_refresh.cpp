@@ -123,7 +123,7 @@ void LauncherView::RefreshList() {
   // The search keeps the candidates whose names match, in their order.
   std::optional<NameMatches> matches;
   if (!m_search.empty()) {
-    matches = SearchIndexedNames(m_dictionary, m_search, CurrentNameIndex());
+    matches = SearchIndexedNames(m_dictionary, m_answerReadings, m_search, CurrentNameIndex());
   }
   // The page size is read while the old rows still stand: it is what the window shows now.
   std::size_t limit = 0;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "search/answer_readings.h"
 #include "search/migemo_dictionary.h"
 #include "search/name_index.h"
 
@@ -109,6 +110,40 @@ TEST_F(RealDictionary, IndexedSearchKeepsWhatTheSearchOverTheNamesKeeps) {
     EXPECT_EQ(SearchIndexedNames(Dictionary(), text, index).Positions(),
               SearchNames(Dictionary(), text, kNames))
         << text;
+  }
+}
+
+// A view keeps the readings of the answers between its searches: whatever came before, a
+// search keeps what the search over the names, reading every answer afresh and spelling
+// out the words of a split together, keeps. Before it: keys typed one by one, a word
+// taken back and typed again across the split of a compound, more texts in all than are
+// kept, and a dictionary that answers otherwise (one never opened answers nothing).
+TEST_F(RealDictionary, SearchThroughKeptReadingsKeepsWhatAFreshSearchKeeps) {
+  const NameIndex index(kNames);
+  AnswerReadings readings;
+  MigemoDictionary unopened;
+  struct Step {
+    MigemoDictionary* dictionary;
+    const char* typed;  // searched key by key
+  };
+  const Step steps[] = {
+      {&Dictionary(), "KEIHISEISAN"}, {&Dictionary(), "KEIHI"},
+      {&Dictionary(), "KEIHISEISAN"}, {&Dictionary(), "TODORISUTO"},
+      {&Dictionary(), "TODO"},        {&Dictionary(), "TODORI"},
+      {&Dictionary(), "USBMEMORI"},   {&Dictionary(), "USB"},
+      {&Dictionary(), "USBMEMORI"},   {&Dictionary(), "GENIN"},
+      {&Dictionary(), "KO-HI-"},      {&Dictionary(), "DISUKU"},
+      {&unopened, "KEIHISEISAN"},     {&Dictionary(), "KEIHISEISAN"},
+      {&Dictionary(), "KYOTO"},
+  };
+  for (const Step& step : steps) {
+    const std::string typed = step.typed;
+    for (std::size_t length = 1; length <= typed.size(); ++length) {
+      const std::string text = typed.substr(0, length);
+      EXPECT_EQ(SearchIndexedNames(*step.dictionary, readings, text, index).Positions(),
+                SearchNames(*step.dictionary, text, kNames))
+          << text;
+    }
   }
 }
 
