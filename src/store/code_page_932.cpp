@@ -30,7 +30,8 @@ char32_t PairCharacter(unsigned char lead, unsigned char trail) {
   if (lead >= 0xF0 && lead <= 0xF9) {  // the user-defined area: private use, in order
     return 0xE000 + static_cast<char32_t>((lead - 0xF0) * kCodePage932Trails + trailIndex);
   }
-  const int row = kCodePage932RowOfLead[lead - 0x81];
+  // The table is signed on purpose: -1 marks a lead byte of no row.
+  const int row = kCodePage932RowOfLead[lead - 0x81];  // NOLINT(bugprone-signed-char-misuse)
   return row < 0 ? 0 : kCodePage932Pairs[row][trailIndex];
 }
 
