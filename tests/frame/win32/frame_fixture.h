@@ -35,7 +35,8 @@ class Win32FrameTest : public ::testing::Test {
   }
 
   void MakeFrame() {
-    frame = std::make_unique<CMainFrame>(shell, [](HWND) {}, [this] { ++exits; });
+    frame = std::make_unique<CMainFrame>(
+        shell, [](HWND) {}, [this] { ++exits; });
     ASSERT_TRUE(frame->Create());
     Pump();
   }
