@@ -21,6 +21,7 @@ add_test(NAME core_tests COMMAND core_tests --gtest_brief=1)
 # driven in the test's thread through the program's message handling.
 add_executable(win32_tests
   frame/win32/command_routing_test.cpp
+  frame/win32/frame_size_test.cpp
   tray/win32/hot_key_test.cpp
   view/win32/search_keys_test.cpp
   ${TEST_SUPPORT} ${VOSTEK_RC})

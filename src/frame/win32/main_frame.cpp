@@ -201,7 +201,9 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
       }
-      {
+      // Only a size the user gives by a drag is kept: not a maximised one, nor one the
+      // program or the window manager sets.
+      if (m_userSizing && wParam == SIZE_RESTORED) {
         RECT outer{};
         ::GetWindowRect(m_frame, &outer);
         g_settings.width = outer.right - outer.left;
@@ -209,6 +211,12 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       OnSize();
       return 0;
+    case WM_ENTERSIZEMOVE:
+      m_userSizing = true;
+      break;
+    case WM_EXITSIZEMOVE:
+      m_userSizing = false;
+      break;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE && m_view) {
         m_view->OnFrameDeactivated();

@@ -61,4 +61,5 @@ class CMainFrame {
   std::unique_ptr<CvostekView> m_view;
   CommandRouter m_router;
   bool m_toolbarStale = true;
+  bool m_userSizing = false;  // in the size-and-move loop of a drag by the user
 };
