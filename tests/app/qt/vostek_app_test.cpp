@@ -15,9 +15,9 @@
 #include <optional>
 #include <vector>
 
+#include "app/file_session.h"
 #include "app/globals.h"
 #include "app/message_box.h"
-#include "app/qt/auto_save.h"
 #include "app/qt/qt_message_box.h"
 #include "frame/qt/main_frame.h"
 #include "store/vostek_data.h"
@@ -239,15 +239,15 @@ TEST_F(VostekAppTest, ChangesAreWrittenAFewSecondsAfterTheLastOneAndOnlyWhatChan
   ino_t firstCollection = 0;
   RunInEventLoop([&] {
     g_data->AddGroup("Soon");
-    QTimer::singleShot(AutoSave::kDelayMilliseconds / 2, &app, [&] {
+    QTimer::singleShot(FileSession::kDelayMilliseconds / 2, &app, [&] {
       EXPECT_FALSE(Exists("items.vkd"));  // not at once
       g_data->SetGroupName(1, "Saved");   // a later change: the wait starts again
-      QTimer::singleShot(AutoSave::kDelayMilliseconds + 500, &app, [&] {
+      QTimer::singleShot(FileSession::kDelayMilliseconds + 500, &app, [&] {
         EXPECT_NE(Read("items.vkd").find("Saved"), std::string::npos);
         EXPECT_FALSE(Exists("setting.ini"));  // unchanged: not written
         firstCollection = identity("items.vkd");
         g_settings.g_autohide = 1;
-        QTimer::singleShot(AutoSave::kDelayMilliseconds + 500, &app, [&] {
+        QTimer::singleShot(FileSession::kDelayMilliseconds + 500, &app, [&] {
           EXPECT_NE(Read("setting.ini").find("g_autohide=1\n"), std::string::npos);
           EXPECT_EQ(identity("items.vkd"), firstCollection);
           QCoreApplication::exit(0);
@@ -395,8 +395,8 @@ TEST_F(VostekAppTest, ChangesReachTheDiskWithinTenSecondsHoweverBusyTheUserIs) {
     }
     g_data->AddGroup("Busy");
   }
-  EXPECT_GE(savedAfter, AutoSave::kDelayMilliseconds);
-  EXPECT_LE(savedAfter, AutoSave::kLongestWaitMilliseconds + 1500);
+  EXPECT_GE(savedAfter, FileSession::kDelayMilliseconds);
+  EXPECT_LE(savedAfter, FileSession::kLongestWaitMilliseconds + 1500);
   app.ExitInstance();
 }
 
@@ -433,7 +433,7 @@ TEST_F(VostekAppTest, FilesTakenAwayWhileRunningAreMadeAgainOrSavedBeside) {
     ASSERT_TRUE(app.InitInstance());
     QSignalSpy balloons(&app, &CvostekApp::notified);
     g_data->AddGroup("Mine");
-    RunEventLoopFor(AutoSave::kDelayMilliseconds + 300);
+    RunEventLoopFor(FileSession::kDelayMilliseconds + 300);
     ASSERT_NE(ReadTestFile(folder + "/items.vkd").find("Mine"), std::string::npos);
 
     c.takeAway(folder);
@@ -447,7 +447,7 @@ TEST_F(VostekAppTest, FilesTakenAwayWhileRunningAreMadeAgainOrSavedBeside) {
       g_data = ours;
     }
     g_data->AddGroup("Later");
-    RunEventLoopFor(AutoSave::kDelayMilliseconds + 300);
+    RunEventLoopFor(FileSession::kDelayMilliseconds + 300);
     const std::string collection = ReadTestFile(folder + "/" + c.collectionFile);
     EXPECT_NE(collection.find("Mine"), std::string::npos);
     EXPECT_NE(collection.find("Later"), std::string::npos);
@@ -470,13 +470,13 @@ TEST_F(VostekAppTest, AFailedSaveWhileRunningIsToldOnceAndTriedAgain) {
     ScopedFileSizeLimit full(kDefaultCollection.size());
     for (const char* group : {"One", "Two"}) {
       g_data->AddGroup(group);
-      RunEventLoopFor(AutoSave::kDelayMilliseconds + 300);
+      RunEventLoopFor(FileSession::kDelayMilliseconds + 300);
       EXPECT_EQ(Read("items.vkd"), kDefaultCollection);
     }
   }
   ASSERT_EQ(balloons.size(), 1);
   EXPECT_NE(balloons[0][1].toString().toStdString().find(std::strerror(EFBIG)), std::string::npos);
-  RunEventLoopFor(AutoSave::kRetryMilliseconds + 300);  // no change since: the retry saves
+  RunEventLoopFor(FileSession::kRetryMilliseconds + 300);  // no change since: the retry saves
   EXPECT_NE(Read("items.vkd").find("Two"), std::string::npos);
   app.ExitInstance();
   EXPECT_TRUE(m_messages.empty());
